@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/window_list.h"
 #include "model/group.h"
 #include "model/hot_key.h"
 #include "model/pattern.h"
@@ -14,6 +15,10 @@
 // remove or duplicate does nothing.
 class DataModel {
 public:
+    // The records of the last enumeration pass and the register of the windows hidden in
+    // this run; the window engine keeps both current.
+    WindowList windows;
+
     int group_count() const;
     Group group(int index) const;
     void set_group(int index, const Group& group);

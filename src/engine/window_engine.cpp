@@ -1,0 +1,381 @@
+#include "engine/window_engine.h"
+
+#include "engine/file_name_of.h"
+#include "engine/show_commands.h"
+
+#include <algorithm>
+
+namespace {
+
+const std::wstring UNKNOWN_IMAGE_NAME = L"(Unknown)";
+
+// Owner chains are built by other processes; a bounded walk cannot hang on a malformed one.
+constexpr int MAX_OWNER_DEPTH = 256;
+
+bool is_minimised(int show_state) {
+    return show_state == show_command::MINIMIZED || show_state == show_command::MINIMIZE ||
+           show_state == show_command::MINIMIZED_NO_ACTIVATE;
+}
+
+bool pattern_matches(const Pattern& pattern, const WindowRecord& record) {
+    return pattern.matches(pattern.applies_to_image_name() ? record.image_name : record.title);
+}
+
+bool is_ignored(const WindowRecord& record, const std::vector<Pattern>& ignore_patterns) {
+    return std::any_of(ignore_patterns.begin(), ignore_patterns.end(),
+                       [&record](const Pattern& p) { return pattern_matches(p, record); });
+}
+
+template <typename Considered>
+void collect_matches(const std::vector<WindowRecord>& records,
+                     const std::vector<Pattern>& ignore_patterns, const Pattern& pattern,
+                     std::vector<int>& indices, bool clear, Considered considered) {
+    if (clear) {
+        indices.clear();
+    }
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const auto& record = records[i];
+        if (considered(record) && !is_ignored(record, ignore_patterns) &&
+            pattern_matches(pattern, record)) {
+            indices.push_back(static_cast<int>(i));
+        }
+    }
+    if (!clear) {
+        std::sort(indices.begin(), indices.end());
+        indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+    }
+}
+
+} // namespace
+
+Pattern match_all_pattern() {
+    Pattern pattern;
+    pattern.compare = Pattern::EVERYTHING;
+    pattern.applies_to = Pattern::WINDOW_TITLE;
+    return pattern;
+}
+
+WindowEngine::WindowEngine(DataModel& model, engine::window_system& windows,
+                           engine::engine_host& host, engine::waiter& waiter)
+    : model_(model), windows_(windows), host_(host), waiter_(waiter) {}
+
+bool WindowEngine::enumerate_windows() {
+    host_.stop_refresh_timer();
+    scratch_records_.clear();
+    ImageNameCache image_names;
+    for (const auto window : windows_.top_level_windows()) {
+        if (auto record = describe_window(window, image_names)) {
+            scratch_records_.push_back(std::move(*record));
+        }
+    }
+    auto& current = model_.windows.records;
+    if (!same_windows(scratch_records_, current)) {
+        current = scratch_records_;
+        refresh_page_if_shown();
+    }
+    host_.start_refresh_timer();
+    return true;
+}
+
+void WindowEngine::settle_and_enumerate() {
+    waiter_.wait_milliseconds(SETTLE_MILLISECONDS);
+    enumerate_windows();
+    refresh_page_if_shown();
+}
+
+void WindowEngine::refresh_page_if_shown() {
+    if (host_.main_window_shown()) {
+        host_.refresh_current_page();
+    }
+}
+
+std::optional<WindowRecord> WindowEngine::describe_window(WindowHandle window,
+                                                          ImageNameCache& image_names) const {
+    // The cheap tests come first: most top-level windows have no title, and reading a
+    // process's image name is the costly part of a pass.
+    if (owned_by_main_window(window)) {
+        return std::nullopt;
+    }
+    WindowRecord record;
+    record.title = windows_.title(window);
+    if (record.title.empty()) {
+        return std::nullopt;
+    }
+    if (record.title.size() > WindowRecord::MAX_TITLE_LENGTH) {
+        record.title.resize(WindowRecord::MAX_TITLE_LENGTH);
+    }
+    record.visible = windows_.is_visible(window);
+    // A visible window whose placement cannot be read is shown again with SW_SHOW rather
+    // than with a show state that could leave it hidden.
+    record.show_cmd = record.visible
+                          ? windows_.placement_show_state(window).value_or(show_command::SHOW)
+                          : show_command::SHOW;
+    record.image_name = image_name_of(windows_.process_id(window), image_names);
+    record.hwnd = window;
+    return record;
+}
+
+const std::wstring& WindowEngine::image_name_of(std::uint32_t process_id,
+                                                ImageNameCache& image_names) const {
+    if (process_id == 0) {
+        return UNKNOWN_IMAGE_NAME;
+    }
+    const auto [entry, inserted] = image_names.try_emplace(process_id);
+    if (inserted) {
+        const auto path = windows_.process_image_path(process_id);
+        entry->second = path.empty() ? UNKNOWN_IMAGE_NAME : file_name_of(path);
+    }
+    return entry->second;
+}
+
+bool WindowEngine::owned_by_main_window(WindowHandle window) const {
+    const auto main_window = host_.main_window();
+    if (main_window == 0) {
+        return false;
+    }
+    for (int depth = 0; window != 0 && depth < MAX_OWNER_DEPTH; ++depth) {
+        if (window == main_window) {
+            return true;
+        }
+        window = windows_.parent(window);
+    }
+    return false;
+}
+
+void WindowEngine::find_visible_matches(const Pattern& pattern, std::vector<int>& indices,
+                                        bool clear) const {
+    collect_matches(model_.windows.records, model_.ignore_patterns(), pattern, indices, clear,
+                    [](const WindowRecord& record) { return record.visible; });
+}
+
+void WindowEngine::find_hidden_matches(const Pattern& pattern, bool include_all,
+                                       std::vector<int>& indices, bool clear) const {
+    const auto& hidden = model_.windows.hidden_register;
+    collect_matches(model_.windows.records, model_.ignore_patterns(), pattern, indices, clear,
+                    [&hidden, include_all](const WindowRecord& record) {
+                        return !record.visible && (include_all || hidden.was_hidden(record.hwnd));
+                    });
+}
+
+bool WindowEngine::was_hidden_this_session(WindowHandle window) const {
+    return model_.windows.hidden_register.was_hidden(window);
+}
+
+bool WindowEngine::has_owner(const WindowRecord& record) const {
+    const auto owner = model_.windows.hidden_register.owner_of(record.hwnd);
+    return owner && *owner != HiddenWindowRegister::NO_OWNER;
+}
+
+void WindowEngine::hide_window(int index, int owner) {
+    auto& list = model_.windows;
+    if (!list.contains_index(index)) {
+        return;
+    }
+    const auto window = list.records[static_cast<std::size_t>(index)].hwnd;
+    windows_.show_async(window, show_command::HIDE);
+    list.hidden_register.record_hidden(window, owner);
+}
+
+void WindowEngine::show_window(int index) {
+    auto& list = model_.windows;
+    if (!list.contains_index(index)) {
+        return;
+    }
+    const auto& record = list.records[static_cast<std::size_t>(index)];
+    windows_.show_async(record.hwnd, record.show_cmd);
+    list.hidden_register.record_shown(record.hwnd);
+}
+
+void WindowEngine::hide_windows(const std::vector<int>& indices) {
+    for (const int index : indices) {
+        hide_window(index, HiddenWindowRegister::NO_OWNER);
+    }
+}
+
+void WindowEngine::show_windows(const std::vector<int>& indices) {
+    for (const int index : indices) {
+        show_window(index);
+    }
+    if (indices.empty() || !model_.windows.contains_index(indices.back())) {
+        return;
+    }
+    const auto window = model_.windows.records[static_cast<std::size_t>(indices.back())].hwnd;
+    if (window == 0) {
+        return;
+    }
+    const auto show_state = windows_.placement_show_state(window);
+    if (!show_state) {
+        return;
+    }
+    if (is_minimised(*show_state)) {
+        windows_.show_async(window, show_command::RESTORE);
+    }
+    windows_.set_foreground_window(window);
+}
+
+void WindowEngine::collect_visible_group_matches(const Group& group,
+                                                 std::vector<int>& indices) const {
+    for (const auto& pattern : group.patterns()) {
+        find_visible_matches(pattern, indices, false);
+    }
+}
+
+void WindowEngine::collect_hidden_group_matches(const Group& group,
+                                                std::vector<int>& indices) const {
+    for (const auto& pattern : group.patterns()) {
+        find_hidden_matches(pattern, false, indices, false);
+    }
+}
+
+void WindowEngine::hide_group(int group_index) {
+    if (group_index < 0 || group_index >= model_.group_count()) {
+        return;
+    }
+    const auto group = model_.group(group_index);
+    std::vector<int> indices;
+    collect_visible_group_matches(group, indices);
+    hide_windows(indices);
+    set_group_toggle_state(group.id(), false);
+}
+
+void WindowEngine::show_group(int group_index) {
+    if (group_index < 0 || group_index >= model_.group_count()) {
+        return;
+    }
+    const auto group = model_.group(group_index);
+    std::vector<int> indices;
+    collect_hidden_group_matches(group, indices);
+    show_windows(indices);
+    set_group_toggle_state(group.id(), true);
+}
+
+void WindowEngine::show_windows_of_owner(int owner) {
+    for (const auto window : model_.windows.hidden_register.windows_of(owner)) {
+        show_window(model_.windows.find_index(window));
+    }
+}
+
+void WindowEngine::set_group_toggle_state(int group_id, bool shown) {
+    for (int i = 0; i < model_.hot_key_count(); ++i) {
+        const auto hot_key = model_.hot_key(i);
+        if (hot_key.action == HotKey::TOGGLE_VISIBILITY && hot_key.group_id == group_id) {
+            toggle_states_[hot_key.id] = shown;
+        }
+    }
+}
+
+void WindowEngine::on_hot_key(std::uint32_t id) {
+    settle_and_enumerate();
+    if (run_hot_key(id)) {
+        settle_and_enumerate();
+    }
+}
+
+bool WindowEngine::run_hot_key(std::uint32_t id) {
+    for (int slot = 0; slot < EVENT_COUNT; ++slot) {
+        if (model_.event_hot_key(slot).id == id) {
+            return run_event_hot_key(slot);
+        }
+    }
+    const int index = model_.find_hot_key_index(id);
+    if (index >= 0) {
+        run_group_hot_key(model_.hot_key(index));
+    }
+    return true;
+}
+
+bool WindowEngine::run_event_hot_key(int slot) {
+    const auto all = match_all_pattern();
+    switch (slot) {
+    case EVENT_TOGGLE_ALL_WINDOWS: {
+        std::vector<int> visible;
+        std::vector<int> hidden;
+        find_visible_matches(all, visible, true);
+        find_hidden_matches(all, false, hidden, true);
+        hide_windows(visible);
+        show_windows(hidden);
+        host_.hide_main_window();
+        break;
+    }
+    case EVENT_HIDE_ACTIVE_WINDOW:
+    case EVENT_HIDE_ALL_EXCEPT_ACTIVE: {
+        const bool hide_active = slot == EVENT_HIDE_ACTIVE_WINDOW;
+        if (windows_.foreground_window() == 0) {
+            return false;
+        }
+        hide_visible_windows_by_activity(hide_active);
+        if (!hide_active) {
+            host_.hide_main_window();
+        }
+        break;
+    }
+    case EVENT_SHOW_ALL_WINDOWS: {
+        std::vector<int> hidden;
+        find_hidden_matches(all, false, hidden, true);
+        show_windows(hidden);
+        break;
+    }
+    case EVENT_HIDE_ALL_WINDOWS: {
+        std::vector<int> visible;
+        find_visible_matches(all, visible, true);
+        hide_windows(visible);
+        host_.hide_main_window();
+        break;
+    }
+    }
+    return true;
+}
+
+void WindowEngine::hide_visible_windows_by_activity(bool hide_active) {
+    const auto active = windows_.foreground_window();
+    std::vector<int> visible;
+    find_visible_matches(match_all_pattern(), visible, true);
+    std::erase_if(visible, [this, active, hide_active](int index) {
+        const bool is_active =
+            model_.windows.records[static_cast<std::size_t>(index)].hwnd == active;
+        return is_active != hide_active;
+    });
+    hide_windows(visible);
+}
+
+void WindowEngine::run_group_hot_key(const HotKey& hot_key) {
+    const bool hides =
+        hot_key.action == HotKey::TOGGLE_VISIBILITY || hot_key.action == HotKey::HIDE_ONLY;
+    const bool shows =
+        hot_key.action == HotKey::TOGGLE_VISIBILITY || hot_key.action == HotKey::SHOW_ONLY;
+    std::vector<int> to_hide;
+    std::vector<int> to_show;
+    const int group_index = model_.find_group_index(hot_key.group_id);
+    if (group_index >= 0) {
+        const auto group = model_.group(group_index);
+        if (hides) {
+            collect_visible_group_matches(group, to_hide);
+        }
+        if (shows) {
+            collect_hidden_group_matches(group, to_show);
+        }
+    }
+    switch (hot_key.action) {
+    case HotKey::HIDE_ONLY:
+        hide_windows(to_hide);
+        set_group_toggle_state(hot_key.group_id, false);
+        break;
+    case HotKey::SHOW_ONLY:
+        show_windows(to_show);
+        set_group_toggle_state(hot_key.group_id, true);
+        break;
+    case HotKey::TOGGLE_VISIBILITY: {
+        const auto state = toggle_states_.find(hot_key.id);
+        const bool shown = state == toggle_states_.end() || state->second;
+        if (shown) {
+            hide_windows(to_hide);
+        } else {
+            show_windows(to_show);
+        }
+        toggle_states_[hot_key.id] = !shown;
+        break;
+    }
+    default:
+        break;
+    }
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "engine/engine_host.h"
+#include "engine/waiter.h"
+#include "engine/window_list.h"
+#include "engine/window_system.h"
+#include "model/data_model.h"
+#include "model/group.h"
+#include "model/hot_key.h"
+#include "model/pattern.h"
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+// A pattern that selects every window; the program-wide hot keys and the tray menu use it.
+Pattern match_all_pattern();
+
+// Hides and shows other applications' top-level windows. It takes snapshots of the windows
+// into the model's window list, turns patterns into record indices (never returning a window
+// the ignore list names), and hides and shows windows while keeping the hidden-window
+// register current. Indices are positions in the model's current records.
+class WindowEngine {
+public:
+    // How long a hot key waits for the windows it changed before it looks again.
+    static constexpr unsigned SETTLE_MILLISECONDS = 100;
+
+    WindowEngine(DataModel& model, engine::window_system& windows, engine::engine_host& host,
+                 engine::waiter& waiter);
+    WindowEngine(const WindowEngine&) = delete;
+    WindowEngine& operator=(const WindowEngine&) = delete;
+
+    // One pass over the top-level windows. The model's records are replaced, and the current
+    // page told, only when something a page shows has changed. Always true.
+    bool enumerate_windows();
+    // Waits for earlier requests to settle, runs a pass and refreshes the current page while
+    // the main window is shown.
+    void settle_and_enumerate();
+    void refresh_page_if_shown();
+
+    // Add the indices of the visible (or hidden) records the pattern matches and the ignore
+    // list does not. With `clear` the list is emptied first; without it the result is merged
+    // into the list, ascending and without duplicates. Hidden matches are the windows this
+    // program hid and has not shown since, or with `include_all` every window not visible.
+    void find_visible_matches(const Pattern& pattern, std::vector<int>& indices, bool clear) const;
+    void find_hidden_matches(const Pattern& pattern, bool include_all, std::vector<int>& indices,
+                             bool clear) const;
+    bool was_hidden_this_session(WindowHandle window) const;
+    // True when a visibility timer hid the record's window most recently.
+    bool has_owner(const WindowRecord& record) const;
+
+    // Out-of-range indices are ignored. Hiding registers the window under `owner`; showing
+    // uses the record's show command and releases the window from every owner.
+    void hide_window(int index, int owner);
+    void show_window(int index);
+    void hide_windows(const std::vector<int>& indices);
+    // Shows each window, then brings the last one to the front (restoring it if minimised).
+    void show_windows(const std::vector<int>& indices);
+    // Hide or show every window of group `group_index` and set the group's toggle hot keys
+    // to match. A group index out of range does nothing.
+    void hide_group(int group_index);
+    void show_group(int group_index);
+    // Shows the windows still held hidden under `owner`.
+    void show_windows_of_owner(int owner);
+    // Sets the state of every "Toggle Visibility" hot key of the group: `shown` true makes
+    // the next press hide the group.
+    void set_group_toggle_state(int group_id, bool shown);
+
+    // Carries out the hot key registered under `id`, between two settled passes.
+    void on_hot_key(std::uint32_t id);
+
+private:
+    // Image names by process id, read once per process within one pass.
+    using ImageNameCache = std::unordered_map<std::uint32_t, std::wstring>;
+
+    std::optional<WindowRecord> describe_window(WindowHandle window,
+                                                ImageNameCache& image_names) const;
+    const std::wstring& image_name_of(std::uint32_t process_id, ImageNameCache& image_names) const;
+    bool owned_by_main_window(WindowHandle window) const;
+    // False when the hot key's event needs an active window and there is none.
+    bool run_hot_key(std::uint32_t id);
+    bool run_event_hot_key(int slot);
+    void run_group_hot_key(const HotKey& hot_key);
+    void hide_visible_windows_by_activity(bool hide_active);
+    void collect_visible_group_matches(const Group& group, std::vector<int>& indices) const;
+    void collect_hidden_group_matches(const Group& group, std::vector<int>& indices) const;
+
+    DataModel& model_;
+    engine::window_system& windows_;
+    engine::engine_host& host_;
+    engine::waiter& waiter_;
+    std::vector<WindowRecord> scratch_records_;
+    // The state of each "Toggle Visibility" hot key by id: true, or no entry, means its group
+    // counts as shown and the next press hides it.
+    std::map<std::uint32_t, bool> toggle_states_;
+};

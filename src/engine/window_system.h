@@ -1,0 +1,40 @@
+#pragma once
+
+#include "engine/window_handle.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace engine {
+
+// The few operations the engine needs on other applications' windows. The Windows layer
+// implements them with USER32 and the process API; tests substitute a recording fake.
+class window_system {
+public:
+    virtual ~window_system() = default;
+
+    // The top-level windows of the program's desktop in Z order, topmost first.
+    virtual std::vector<WindowHandle> top_level_windows() = 0;
+    // The window's text, at most 4,095 characters; empty when it has none.
+    virtual std::wstring title(WindowHandle window) = 0;
+    // The WS_VISIBLE bit of the window's style; false when the style cannot be read.
+    virtual bool is_visible(WindowHandle window) = 0;
+    // The show state of the window's placement (1 normal, 2 minimised, 3 maximised, ...);
+    // none when the placement cannot be read.
+    virtual std::optional<int> placement_show_state(WindowHandle window) = 0;
+    // The parent of a child window or the owner of a top-level one; 0 for none.
+    virtual WindowHandle parent(WindowHandle window) = 0;
+    // The id of the process that created the window; 0 when it cannot be found.
+    virtual std::uint32_t process_id(WindowHandle window) = 0;
+    // The image path of a process in the system's device form; empty when the process
+    // cannot be opened for querying or its path cannot be read.
+    virtual std::wstring process_image_path(std::uint32_t process_id) = 0;
+    // Asks for a ShowWindow command without waiting for the window's thread.
+    virtual void show_async(WindowHandle window, int show_command) = 0;
+    virtual WindowHandle foreground_window() = 0;
+    virtual void set_foreground_window(WindowHandle window) = 0;
+};
+
+} // namespace engine
