@@ -1,0 +1,159 @@
+#include "timers/timer_period.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+VisibilityTimer clock_timer(int start_h, int start_m, int duration_h, int duration_m) {
+    VisibilityTimer timer;
+    timer.type = VisibilityTimer::CLOCK;
+    timer.start_h = start_h;
+    timer.start_m = start_m;
+    timer.duration_h = duration_h;
+    timer.duration_m = duration_m;
+    return timer;
+}
+
+VisibilityTimer stopwatch(int start_h, int start_m, int start_s, int duration_h, int duration_m) {
+    VisibilityTimer timer = clock_timer(start_h, start_m, duration_h, duration_m);
+    timer.type = VisibilityTimer::STOPWATCH;
+    timer.start_s = start_s;
+    return timer;
+}
+
+TEST(ElapsedTime, CountsToTheNextOccurrenceOfTheEnd) {
+    EXPECT_EQ(elapsed_time(9, 0, 17, 30), (HoursAndMinutes{8, 30}));
+    EXPECT_EQ(elapsed_time(10, 30, 10, 10), (HoursAndMinutes{23, 40}));
+    EXPECT_EQ(elapsed_time(23, 0, 1, 0), (HoursAndMinutes{2, 0}));
+    EXPECT_EQ(elapsed_time(14, 5, 14, 5), (HoursAndMinutes{0, 0}));
+    EXPECT_EQ(elapsed_time(14, 5, 14, 6), (HoursAndMinutes{0, 1}));
+    EXPECT_EQ(elapsed_time(0, 0, 23, 59), (HoursAndMinutes{23, 59}));
+    EXPECT_EQ(elapsed_time(23, 59, 0, 0), (HoursAndMinutes{0, 1}));
+}
+
+TEST(ElapsedTime, SurvivesExtremeValuesFromAFile) {
+    const HoursAndMinutes elapsed = elapsed_time(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
+    EXPECT_EQ(elapsed.hours, INT_MAX);
+}
+
+TEST(InPeriod, ClockAcrossMidnight) {
+    const VisibilityTimer timer = clock_timer(22, 0, 4, 0);
+    EXPECT_TRUE(in_period(timer, 22, 0, 0));
+    EXPECT_TRUE(in_period(timer, 23, 30, 0));
+    EXPECT_TRUE(in_period(timer, 1, 59, 59));
+    EXPECT_FALSE(in_period(timer, 2, 0, 0));
+    EXPECT_FALSE(in_period(timer, 21, 59, 59));
+}
+
+TEST(InPeriod, ClockOfAlmostADayMissesOnlyTheMinuteBeforeItsStart) {
+    const VisibilityTimer timer = clock_timer(10, 30, 23, 59);
+    int minutes_outside = 0;
+    for (int hour = 0; hour < 24; ++hour) {
+        for (int minute = 0; minute < 60; ++minute) {
+            if (!in_period(timer, hour, minute, 0)) {
+                ++minutes_outside;
+                EXPECT_EQ(hour * 60 + minute, 10 * 60 + 29);
+            }
+        }
+    }
+    EXPECT_EQ(minutes_outside, 1);
+}
+
+TEST(InPeriod, ClockIgnoresSeconds) {
+    VisibilityTimer timer = clock_timer(9, 0, 0, 45);
+    timer.start_s = 30;
+    EXPECT_FALSE(in_period(timer, 9, 45, 0));
+    EXPECT_TRUE(in_period(timer, 9, 44, 59));
+}
+
+TEST(InPeriod, StopwatchEndsAtItsStartingSecond) {
+    const VisibilityTimer timer = stopwatch(14, 5, 40, 0, 10);
+    EXPECT_TRUE(in_period(timer, 14, 5, 40));
+    EXPECT_TRUE(in_period(timer, 14, 15, 39));
+    EXPECT_FALSE(in_period(timer, 14, 15, 40));
+}
+
+TEST(InPeriod, StopwatchPastItsLastMinuteIsOutWhateverTheSecond) {
+    // A tick that comes late (a busy or sleeping machine) must not hide the group again.
+    const VisibilityTimer timer = stopwatch(14, 5, 40, 0, 10);
+    EXPECT_FALSE(in_period(timer, 14, 16, 10));
+    EXPECT_FALSE(in_period(timer, 18, 0, 0));
+}
+
+TEST(InPeriod, SurvivesExtremeDurations) {
+    const VisibilityTimer timer = clock_timer(0, 0, INT_MAX, INT_MAX);
+    EXPECT_TRUE(in_period(timer, 12, 0, 0));
+}
+
+TEST(TimeOfDayText, UsesTwelveHourClock) {
+    EXPECT_EQ(time_of_day_text(9, 5), L"9:05 AM");
+    EXPECT_EQ(time_of_day_text(12, 0), L"12:00 PM");
+    EXPECT_EQ(time_of_day_text(0, 30), L"12:30 AM");
+    EXPECT_EQ(time_of_day_text(11, 59), L"11:59 AM");
+    EXPECT_EQ(time_of_day_text(13, 10), L"1:10 PM");
+    EXPECT_EQ(time_of_day_text(23, 59), L"11:59 PM");
+    EXPECT_EQ(time_of_day_text(24, 0), L"0:00 AM");
+    EXPECT_EQ(time_of_day_text(-1, 0), L"0:00 AM");
+}
+
+struct PeriodCase {
+    VisibilityTimer timer;
+    const wchar_t* expected;
+};
+
+class PeriodText : public testing::TestWithParam<PeriodCase> {};
+
+TEST_P(PeriodText, ReadsInWords) {
+    EXPECT_EQ(period_text(GetParam().timer), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PeriodText,
+    testing::Values(
+        PeriodCase{clock_timer(22, 0, 4, 0), L"10:00 PM until 2:00 AM, (4 hours)"},
+        PeriodCase{clock_timer(9, 0, 8, 30), L"9:00 AM until 5:30 PM, (8 hours and 30 minutes)"},
+        PeriodCase{clock_timer(9, 0, 0, 45), L"9:00 AM until 9:45 AM, (45 minutes)"},
+        PeriodCase{clock_timer(9, 0, 1, 1), L"9:00 AM until 10:01 AM, (1 hour and 1 minute)"},
+        PeriodCase{clock_timer(23, 50, 0, 20), L"11:50 PM until 12:10 AM, (20 minutes)"},
+        PeriodCase{clock_timer(9, 0, 0, 0), L"No timer duration has been specified"},
+        PeriodCase{stopwatch(0, 0, 0, 0, 0), L"No timer duration has been specified"},
+        PeriodCase{stopwatch(0, 0, 0, 1, 30), L"1 hour and 30 minutes"},
+        PeriodCase{stopwatch(0, 0, 0, 2, 0), L"2 hours"},
+        PeriodCase{stopwatch(0, 0, 0, 0, 45), L"45 minutes"},
+        PeriodCase{stopwatch(0, 0, 0, 0, 1), L"1 minute"}));
+
+TEST(EndTime, CarriesSecondsMinutesAndWrapsTheHour) {
+    VisibilityTimer timer = clock_timer(23, 59, 0, 0);
+    timer.start_s = 30;
+    timer.duration_s = 30;
+    EXPECT_EQ(end_time(timer), (HoursAndMinutes{0, 0}));
+    EXPECT_EQ(end_time(clock_timer(14, 5, 0, 30)), (HoursAndMinutes{14, 35}));
+    EXPECT_EQ(end_time(clock_timer(20, 40, 5, 30)), (HoursAndMinutes{2, 10}));
+}
+
+TEST(EndTime, SurvivesExtremeValuesFromAFile) {
+    const HoursAndMinutes end = end_time(clock_timer(INT_MAX, INT_MAX, INT_MAX, INT_MAX));
+    EXPECT_LT(end.hours, 24);
+    EXPECT_EQ(period_text(clock_timer(INT_MAX, 0, 1, 0)).substr(0, 13), L"0:00 AM until");
+}
+
+TEST(DescriptionText, SaysWhatAndWhen) {
+    DataModel model;
+    Group browsers(2);
+    browsers.set_name(L"Web Browsers");
+    model.add_group(browsers);
+    VisibilityTimer clock = clock_timer(9, 0, 8, 0);
+    clock.group_id = 2;
+    EXPECT_EQ(description_text(clock, model),
+              L"This timer will hide \"Web Browsers\" from 9:00 AM until 5:00 PM, (8 hours).");
+    VisibilityTimer watch = stopwatch(0, 0, 0, 0, 45);
+    watch.group_id = 2;
+    EXPECT_EQ(description_text(watch, model),
+              L"This timer will hide \"Web Browsers\" for 45 minutes.");
+    watch.group_id = 3;
+    EXPECT_EQ(description_text(watch, model), L"Invalid group association.");
+}
+
+} // namespace
