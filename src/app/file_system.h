@@ -29,3 +29,8 @@ std::wstring get_current_directory();
 // Finds (creating it when needed) the per-user data folder named `folder_name` inside the
 // roaming application-data folder. False when neither works.
 bool prepare_application_directory(const std::wstring& folder_name, std::wstring& directory);
+
+// Makes sure the folder `parent` + "//" + `folder_name` exists, creating it when needed, and
+// hands back that path. The doubled slash is kept: it is the form the log has always shown.
+bool prepare_directory(const std::wstring& parent, const std::wstring& folder_name,
+                       std::wstring& directory);
