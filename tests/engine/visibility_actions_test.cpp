@@ -1,0 +1,215 @@
+#include "engine/engine_fixture.h"
+
+namespace {
+
+constexpr int timer = 22921;
+constexpr int other_timer = 22922;
+
+} // namespace
+
+class VisibilityActions : public EngineTest {
+protected:
+    VisibilityActions() {
+        maximised = add_window(L"Report - Editor", show_command::MAXIMIZED);
+        minimised = add_window(L"Chat - Messenger", show_command::MINIMIZED);
+        normal = add_window(L"Inbox - Mail");
+        engine.enumerate_windows();
+    }
+
+    void hide(WindowHandle window, int owner = HiddenWindowRegister::NO_OWNER) {
+        engine.hide_window(index_of(window), owner);
+    }
+    void show(WindowHandle window) { engine.show_window(index_of(window)); }
+    void settle() { engine.enumerate_windows(); }
+
+    WindowHandle maximised = 0;
+    WindowHandle minimised = 0;
+    WindowHandle normal = 0;
+};
+
+TEST_F(VisibilityActions, HidingAndShowingRestoresTheEarlierShowState) {
+    hide(maximised);
+    hide(minimised);
+    settle();
+    system.show_requests.clear();
+
+    show(maximised);
+    show(minimised);
+
+    EXPECT_EQ(system.show_requests, (std::vector<ShowRequest>{{maximised, show_command::SHOW},
+                                                              {minimised, show_command::SHOW}}));
+    EXPECT_EQ(system.window(maximised).show_state, show_command::MAXIMIZED);
+    EXPECT_EQ(system.window(minimised).show_state, show_command::MINIMIZED);
+    EXPECT_TRUE(is_shown(maximised) && is_shown(minimised));
+}
+
+TEST_F(VisibilityActions, ShowingBeforeThePassUsesTheRecordedShowState) {
+    hide(maximised);
+    show(maximised);
+
+    EXPECT_EQ(system.show_requests.back(), (ShowRequest{maximised, show_command::MAXIMIZED}));
+}
+
+TEST_F(VisibilityActions, IndicesOutsideTheRecordsDoNothing) {
+    engine.hide_window(-1, HiddenWindowRegister::NO_OWNER);
+    engine.hide_window(model.windows.count(), HiddenWindowRegister::NO_OWNER);
+    engine.show_window(-1);
+    engine.show_window(model.windows.count());
+    engine.show_windows({model.windows.count() + 5});
+
+    EXPECT_TRUE(system.show_requests.empty());
+    EXPECT_TRUE(system.foreground_requests.empty());
+}
+
+TEST_F(VisibilityActions, ShowWindowsRestoresAMinimisedLastWindowAndBringsItForward) {
+    hide(normal);
+    hide(minimised);
+    settle();
+
+    engine.show_windows({index_of(normal), index_of(minimised)});
+
+    EXPECT_EQ(system.show_requests.back(), (ShowRequest{minimised, show_command::RESTORE}));
+    EXPECT_EQ(system.foreground_requests, (std::vector<WindowHandle>{minimised}));
+}
+
+TEST_F(VisibilityActions, ShowWindowsOnlyBringsANormalLastWindowForward) {
+    hide(minimised);
+    hide(maximised);
+    settle();
+
+    engine.show_windows({index_of(minimised), index_of(maximised)});
+
+    EXPECT_EQ(system.show_requests.back(), (ShowRequest{maximised, show_command::SHOW}));
+    EXPECT_EQ(system.foreground_requests, (std::vector<WindowHandle>{maximised}));
+}
+
+TEST_F(VisibilityActions, ShowWindowsLeavesTheForegroundAloneWhenTheLastWindowIsGone) {
+    hide(normal);
+    settle();
+    system.close_window(normal);
+
+    engine.show_windows({index_of(normal)});
+
+    EXPECT_TRUE(system.foreground_requests.empty());
+}
+
+class GroupActions : public VisibilityActions {
+protected:
+    GroupActions() {
+        model.add_group(make_group(7, {title_pattern(Pattern::ENDS_WITH, L"Mail"),
+                                       title_pattern(Pattern::CONTAINS, L" - ")}));
+        model.add_ignore_pattern(title_pattern(Pattern::STARTS_WITH, L"Chat"));
+    }
+};
+
+TEST_F(GroupActions, HideGroupHidesEveryMatchingWindowThatIsNotIgnored) {
+    engine.hide_group(0);
+
+    EXPECT_FALSE(is_shown(maximised));
+    EXPECT_FALSE(is_shown(normal));
+    EXPECT_TRUE(is_shown(minimised));
+    EXPECT_TRUE(engine.was_hidden_this_session(normal));
+}
+
+TEST_F(GroupActions, ShowGroupShowsOnlyWhatThisProgramHid) {
+    engine.hide_group(0);
+    const auto elsewhere = add_window(L"Notes - Hidden Elsewhere", show_command::NORMAL, false);
+    settle();
+
+    engine.show_group(0);
+
+    EXPECT_TRUE(is_shown(maximised));
+    EXPECT_TRUE(is_shown(normal));
+    EXPECT_FALSE(is_shown(elsewhere));
+    EXPECT_EQ(system.foreground_requests, (std::vector<WindowHandle>{normal}));
+}
+
+TEST_F(GroupActions, AGroupIndexThatNoLongerExistsChangesNothing) {
+    // A stale index must not be read as the default group, whose id 0 is a real group here.
+    model.add_group(make_group(0, {title_pattern(Pattern::CONTAINS, L"Mail")}));
+    HotKey toggle_of_group_zero;
+    toggle_of_group_zero.group_id = 0;
+    model.add_hot_key(toggle_of_group_zero);
+
+    engine.hide_group(5);
+    engine.show_group(-1);
+    EXPECT_TRUE(system.show_requests.empty());
+
+    // The toggle key of group 0 still counts its group as shown, so its press hides.
+    engine.on_hot_key(toggle_of_group_zero.id);
+    EXPECT_FALSE(is_shown(normal));
+}
+
+class TimerOwnership : public VisibilityActions {};
+
+TEST_F(TimerOwnership, TheEndOfATimerShowsOnlyTheWindowsItStillHolds) {
+    hide(maximised, timer);
+    hide(normal, timer);
+    settle();
+    show(normal); // shown from a tab
+    hide(normal, HiddenWindowRegister::NO_OWNER);
+    settle();
+
+    engine.show_windows_of_owner(timer);
+
+    EXPECT_TRUE(is_shown(maximised));
+    EXPECT_FALSE(is_shown(normal));
+}
+
+TEST_F(TimerOwnership, AWindowHiddenAgainByAGroupIsShownOnceWhenTheTimerEnds) {
+    hide(normal, timer);
+    settle();
+    hide(normal, HiddenWindowRegister::NO_OWNER);
+    settle();
+
+    engine.show_windows_of_owner(timer);
+    settle();
+    ASSERT_TRUE(is_shown(normal));
+    hide(normal, HiddenWindowRegister::NO_OWNER); // the user hides it once more
+    settle();
+    engine.show_windows_of_owner(timer); // the next tick outside the period
+
+    EXPECT_FALSE(is_shown(normal));
+}
+
+TEST_F(TimerOwnership, OverlappingTimersDoNotFightOverAWindow) {
+    hide(normal, timer);
+    settle();
+    hide(normal, other_timer); // a second timer of the same group is inside its period
+    settle();
+
+    engine.show_windows_of_owner(timer); // the first timer's period ends
+    settle();
+    hide(normal, other_timer); // the next tick of the second timer
+    settle();
+    system.show_requests.clear();
+    engine.show_windows_of_owner(timer);
+
+    EXPECT_TRUE(system.show_requests.empty());
+    EXPECT_FALSE(is_shown(normal));
+}
+
+TEST_F(TimerOwnership, DuplicatedHandlesAreShownOnceForEachOccurrence) {
+    hide(normal, timer);
+    hide(normal, timer);
+    settle();
+
+    engine.show_windows_of_owner(timer);
+
+    EXPECT_EQ(system.show_requests.size(), 4u);
+    EXPECT_TRUE(is_shown(normal));
+}
+
+TEST_F(TimerOwnership, AClosedWindowIsSkippedAndAnOwnerWithoutWindowsDoesNothing) {
+    hide(normal, timer);
+    hide(maximised, timer);
+    settle();
+    system.close_window(normal);
+    settle();
+    system.show_requests.clear();
+
+    engine.show_windows_of_owner(timer);
+    engine.show_windows_of_owner(other_timer);
+
+    EXPECT_EQ(system.show_requests, (std::vector<ShowRequest>{{maximised, show_command::SHOW}}));
+}

@@ -1,0 +1,110 @@
+#include "engine/engine_fixture.h"
+
+class WindowQueries : public EngineTest {
+protected:
+    WindowQueries() {
+        notepad = add_process_window(L"Notes - Notepad", L"notepad.exe");
+        start = add_window(L"Start");
+        mail = add_process_window(L"Inbox - Mail", L"mail.exe");
+        hidden_elsewhere = add_window(L"Hidden By Someone Else", show_command::NORMAL, false);
+        model.add_ignore_pattern(title_pattern(Pattern::EXACTLY_MATCHES, L"Start"));
+        engine.enumerate_windows();
+    }
+
+    // Hides through the engine and lets a pass see the result.
+    void hide(WindowHandle window) {
+        engine.hide_window(index_of(window), HiddenWindowRegister::NO_OWNER);
+        engine.enumerate_windows();
+    }
+
+    std::vector<WindowHandle> visible_matches(const Pattern& pattern) {
+        std::vector<int> indices;
+        engine.find_visible_matches(pattern, indices, true);
+        return handles_at(indices);
+    }
+
+    std::vector<WindowHandle> hidden_matches(const Pattern& pattern, bool include_all) {
+        std::vector<int> indices;
+        engine.find_hidden_matches(pattern, include_all, indices, true);
+        return handles_at(indices);
+    }
+
+    WindowHandle notepad = 0;
+    WindowHandle start = 0;
+    WindowHandle mail = 0;
+    WindowHandle hidden_elsewhere = 0;
+};
+
+TEST_F(WindowQueries, VisibleMatchesLeaveOutIgnoredAndHiddenWindows) {
+    EXPECT_EQ(visible_matches(match_all_pattern()), (std::vector<WindowHandle>{notepad, mail}));
+    EXPECT_TRUE(visible_matches(title_pattern(Pattern::CONTAINS, L"Start")).empty());
+}
+
+TEST_F(WindowQueries, EachPatternPicksItsOwnSubject) {
+    EXPECT_EQ(visible_matches(image_pattern(Pattern::EXACTLY_MATCHES, L"MAIL.EXE")),
+              (std::vector<WindowHandle>{mail}));
+    EXPECT_TRUE(visible_matches(title_pattern(Pattern::EXACTLY_MATCHES, L"mail.exe")).empty());
+}
+
+TEST_F(WindowQueries, AnIgnorePatternOnTheImageNameWinsOverATitlePattern) {
+    model.add_ignore_pattern(image_pattern(Pattern::CONTAINS, L"notepad"));
+
+    EXPECT_TRUE(visible_matches(title_pattern(Pattern::CONTAINS, L"Notepad")).empty());
+}
+
+TEST_F(WindowQueries, MergingWithoutClearKeepsTheListSortedAndFreeOfDuplicates) {
+    std::vector<int> indices{index_of(mail)};
+    engine.find_visible_matches(title_pattern(Pattern::CONTAINS, L"-"), indices, false);
+    engine.find_visible_matches(image_pattern(Pattern::STARTS_WITH, L"note"), indices, false);
+
+    EXPECT_EQ(handles_at(indices), (std::vector<WindowHandle>{notepad, mail}));
+}
+
+TEST_F(WindowQueries, ClearEmptiesTheListFirst) {
+    std::vector<int> indices{index_of(notepad)};
+    engine.find_visible_matches(title_pattern(Pattern::CONTAINS, L"Mail"), indices, true);
+
+    EXPECT_EQ(handles_at(indices), (std::vector<WindowHandle>{mail}));
+}
+
+TEST_F(WindowQueries, HiddenMatchesAreOnlyWindowsThisProgramHid) {
+    hide(mail);
+
+    EXPECT_EQ(hidden_matches(match_all_pattern(), false), (std::vector<WindowHandle>{mail}));
+    EXPECT_EQ(hidden_matches(match_all_pattern(), true),
+              (std::vector<WindowHandle>{mail, hidden_elsewhere}));
+}
+
+TEST_F(WindowQueries, AWindowShownAgainIsNoLongerAHiddenMatch) {
+    hide(mail);
+    engine.show_window(index_of(mail));
+    system.window(mail).visible = false; // hidden again, by its own application
+
+    engine.enumerate_windows();
+
+    EXPECT_TRUE(hidden_matches(match_all_pattern(), false).empty());
+    EXPECT_FALSE(engine.was_hidden_this_session(mail));
+}
+
+TEST_F(WindowQueries, RecordsStayStaleUntilThePassAfterAnAction) {
+    engine.hide_window(index_of(mail), HiddenWindowRegister::NO_OWNER);
+
+    EXPECT_EQ(visible_matches(match_all_pattern()), (std::vector<WindowHandle>{notepad, mail}));
+    EXPECT_TRUE(hidden_matches(match_all_pattern(), false).empty());
+}
+
+TEST_F(WindowQueries, IgnoredHiddenWindowsAreNotHiddenMatches) {
+    hide(start); // hidden before the ignore rule could say otherwise, e.g. by a tab button
+
+    EXPECT_TRUE(hidden_matches(match_all_pattern(), false).empty());
+    EXPECT_TRUE(engine.was_hidden_this_session(start));
+}
+
+TEST_F(WindowQueries, HasOwnerOnlyForWindowsAVisibilityTimerHid) {
+    engine.hide_window(index_of(notepad), 22921);
+    engine.hide_window(index_of(mail), HiddenWindowRegister::NO_OWNER);
+
+    EXPECT_TRUE(engine.has_owner(model.windows.record(index_of(notepad))));
+    EXPECT_FALSE(engine.has_owner(model.windows.record(index_of(mail))));
+    EXPECT_FALSE(engine.has_owner(model.windows.record(index_of(hidden_elsewhere))));
+}
