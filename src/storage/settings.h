@@ -1,0 +1,50 @@
+#pragma once
+
+#include "storage/config_file.h"
+#include "storage/screen_size.h"
+
+#include <string>
+
+// settings.xml: where the main window was, how large, whether maximized, and whether the
+// update check runs at start-up. Every value lives in the file's tree; a value the tree lacks
+// reads as its default.
+class Settings {
+public:
+    explicit Settings(ScreenSizeSource screen_size);
+
+    // Remembers the path and loads the file; what a loaded file lacks is filled with the
+    // defaults. When the file cannot be loaded, the defaults are written to a new file. False
+    // only when that write fails too; the defaults are then held in memory.
+    bool load(const std::wstring& path);
+    // Writes the file to the remembered path; a failure is logged.
+    bool save() const;
+
+    int position_x() const;
+    int position_y() const;
+    int size_x() const;
+    int size_y() const;
+    bool maximized() const;
+    bool check_updates() const;
+
+    void set_position_x(int value);
+    void set_position_y(int value);
+    void set_size_x(int value);
+    void set_size_y(int value);
+    void set_maximized(bool value);
+    void set_check_updates(bool value);
+
+    // The window size used when the file has none: 640 by 800, or on a screen smaller than
+    // that four fifths of the screen, but never below 400.
+    ScreenSize default_size() const;
+
+private:
+    void fill_in_defaults(bool reset_options);
+    const engine::config_property* find_value(const wchar_t* element, const wchar_t* inner,
+                                              const wchar_t* attribute) const;
+    engine::config_property& value(const wchar_t* element, const wchar_t* inner,
+                                   const wchar_t* attribute);
+
+    ScreenSizeSource screen_size_;
+    std::wstring path_;
+    ConfigFile file_;
+};

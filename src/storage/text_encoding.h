@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// How the text of a data file is stored as bytes.
+//
+// The rule for every data file:
+// - Saving: when every character of the tree is U+0000 to U+00FF (and the file did not come
+//   with a UTF-8 byte-order mark), the file is single-byte ISO 8859-1 text with no encoding in
+//   its declaration, the form older files have. Otherwise it is UTF-8 and its declaration
+//   says encoding="UTF-8".
+// - Loading: a file that starts with a UTF-8 byte-order mark, or whose declaration names
+//   UTF-8, is decoded as UTF-8; every other file byte by byte, each byte becoming the
+//   character of the same value.
+enum class TextEncoding { latin1, utf8 };
+
+// True when every character is U+0000 to U+00FF, so one byte can hold each.
+bool fits_latin1(std::wstring_view text);
+
+// Latin-1 text must fit (see fits_latin1). In UTF-8, a surrogate pair (where wchar_t is 16
+// bits) becomes one four-byte sequence; an unpaired surrogate is kept as its own three-byte
+// sequence so that the text reads back unchanged.
+std::string encode_text(std::wstring_view text, TextEncoding encoding);
+
+// A malformed UTF-8 sequence becomes U+FFFD, one per byte that cannot start a character.
+// Characters above U+FFFF become surrogate pairs where wchar_t is 16 bits.
+std::wstring decode_text(std::string_view bytes, TextEncoding encoding);
+
+// What the start of a document says about its encoding: a UTF-8 byte-order mark, or an XML
+// declaration whose encoding is "UTF-8" (or "UTF8"), in any letter case.
+TextEncoding detect_encoding(std::string_view document);
+
+inline constexpr std::string_view UTF8_BYTE_ORDER_MARK = "\xEF\xBB\xBF";

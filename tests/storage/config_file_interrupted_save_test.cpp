@@ -1,0 +1,89 @@
+// A save that fails or dies half-way must leave the previous file whole. The child processes
+// here are stopped by the system's file-size limit, so the failure strikes in the middle of
+// writing, at the same point every run. Processes and resource limits are POSIX only.
+#if !defined(_WIN32)
+
+#include "storage/config_file.h"
+
+#include "app/diagnostic_log.h"
+#include "storage/temporary_data_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr rlim_t FILE_SIZE_LIMIT = 4096;
+
+// A document well beyond the limit, so that writing it crosses the limit part-way.
+ConfigFile large_file(const std::wstring& phrase) {
+    ConfigFile file;
+    engine::config_element& list = file.root().add_child(L"ignore_list");
+    for (int i = 0; i < 2000; ++i)
+        list.add_child(L"rule").property(L"phrase").set_value(phrase + std::to_wstring(i));
+    return file;
+}
+
+void limit_file_size() {
+    const rlimit limit{FILE_SIZE_LIMIT, FILE_SIZE_LIMIT};
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+// Runs `save` in a child process and returns its wait status.
+template <typename Save> int status_of_child(Save save) {
+    const pid_t child = fork();
+    if (child == 0) {
+        limit_file_size();
+        _exit(save());
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return status;
+}
+
+class InterruptedSave : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(large_file(L"old ").save(path_));
+        previous_ = folder_.read("ignore_list.xml");
+        ASSERT_GT(previous_.size(), FILE_SIZE_LIMIT);
+    }
+
+    TemporaryDataFolder folder_;
+    const std::wstring path_ = folder_.file("ignore_list.xml");
+    std::string previous_;
+};
+
+TEST_F(InterruptedSave, ProcessKilledWhileWritingLeavesThePreviousFileComplete) {
+    const int status = status_of_child([&] {
+        large_file(L"new ").save(path_);
+        return 0;
+    });
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
+    EXPECT_EQ(folder_.read("ignore_list.xml"), previous_);
+
+    ConfigFile reloaded;
+    EXPECT_TRUE(reloaded.load(path_));
+}
+
+TEST_F(InterruptedSave, FailedWriteIsReportedAndLeavesThePreviousFileComplete) {
+    const int status = status_of_child([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const bool saved = large_file(L"new ").save(path_);
+        const bool logged =
+            diagnostic_messages().back() == L"Unable to save configuration: " + path_ + L".";
+        return !saved && logged ? 0 : 1;
+    });
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(folder_.read("ignore_list.xml"), previous_);
+}
+
+} // namespace
+
+#endif
