@@ -57,6 +57,12 @@ bool config_element::has_property(const std::wstring& property_name) const {
     return properties.contains(property_name);
 }
 
+bool config_element::has_properties(std::initializer_list<const wchar_t*> property_names) const {
+    return std::all_of(
+        property_names.begin(), property_names.end(),
+        [this](const wchar_t* property_name) { return has_property(property_name); });
+}
+
 config_property& config_element::property(const std::wstring& property_name) {
     return properties[property_name];
 }

@@ -3,6 +3,7 @@
 #include "storage/config_property.h"
 #include "storage/text_encoding.h"
 
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -38,6 +39,8 @@ public:
     std::size_t child_count() const { return children.size(); }
 
     bool has_property(const std::wstring& property_name) const;
+    // True when every one of the names is a property of this element.
+    bool has_properties(std::initializer_list<const wchar_t*> property_names) const;
     // The property of that name, created empty when absent.
     config_property& property(const std::wstring& property_name);
     const config_property* find_property(const std::wstring& property_name) const;

@@ -26,12 +26,12 @@ public:
     bool maximized() const;
     bool check_updates() const;
 
-    void set_position_x(int value);
-    void set_position_y(int value);
-    void set_size_x(int value);
-    void set_size_y(int value);
-    void set_maximized(bool value);
-    void set_check_updates(bool value);
+    void set_position_x(int x);
+    void set_position_y(int y);
+    void set_size_x(int width);
+    void set_size_y(int height);
+    void set_maximized(bool flag);
+    void set_check_updates(bool flag);
 
     // The window size used when the file has none: 640 by 800, or on a screen smaller than
     // that four fifths of the screen, but never below 400.

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "storage/config_element.h"
+
+class DataModel;
+
+// timers.xml: a `timers` element under the root with one `rule` per visibility timer. Ids are
+// never stored; every timer read takes a fresh one.
+
+// Appends the timers of a loaded file to the model; run it after the groups are loaded. A rule
+// lacking an attribute, of an unknown type, naming a group that does not exist or without
+// hours or minutes of duration is logged and skipped. A stopwatch always comes back inactive.
+// False, logged, when the root has no `timers`.
+bool read_timers(const engine::config_element& root, DataModel& model);
+
+// Replaces everything in the tree with the model's timers; a stopwatch is written inactive,
+// with no start time.
+void write_timers(const DataModel& model, engine::config_element& root);
