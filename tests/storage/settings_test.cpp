@@ -1,0 +1,153 @@
+#include "storage/settings.h"
+
+#include "storage/log_tail.h"
+#include "storage/temporary_data_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+ScreenSizeSource screen(int width, int height) {
+    return [=] { return ScreenSize{width, height}; };
+}
+
+ScreenSizeSource unexpected_screen() {
+    return [] {
+        ADD_FAILURE() << "the screen size is not needed here";
+        return ScreenSize{1920, 1080};
+    };
+}
+
+class SettingsFile : public ::testing::Test {
+protected:
+    TemporaryDataFolder folder_;
+    const std::wstring path_ = folder_.file("settings.xml");
+};
+
+TEST_F(SettingsFile, FirstRunCreatesTheFileWithDefaults) {
+    Settings settings(screen(1920, 1080));
+    EXPECT_TRUE(settings.load(path_));
+    EXPECT_EQ(folder_.read("settings.xml"),
+              "<?xml version=\"1.0\" standalone=\"no\" ?>\n"
+              "<settings>\n"
+              "    <window>\n"
+              "        <position x=\"500\" y=\"200\" />\n"
+              "        <size maximized=\"false\" x=\"640\" y=\"800\" />\n"
+              "    </window>\n"
+              "    <options build_number=\"0\" check_updates=\"true\" />\n"
+              "</settings>\n");
+    EXPECT_EQ(settings.position_x(), 500);
+    EXPECT_EQ(settings.position_y(), 200);
+    EXPECT_EQ(settings.size_x(), 640);
+    EXPECT_EQ(settings.size_y(), 800);
+    EXPECT_FALSE(settings.maximized());
+    EXPECT_TRUE(settings.check_updates());
+}
+
+TEST_F(SettingsFile, SmallScreensGetFourFifthsButNotLessThanFourHundred) {
+    Settings medium(screen(600, 700));
+    EXPECT_EQ(medium.default_size().width, 480);
+    EXPECT_EQ(medium.default_size().height, 560);
+    Settings small(screen(450, 450));
+    EXPECT_EQ(small.default_size().width, 400);
+    EXPECT_EQ(small.default_size().height, 400);
+    Settings exact(screen(640, 800));
+    EXPECT_EQ(exact.default_size().width, 640);
+    EXPECT_EQ(exact.default_size().height, 800);
+
+    ASSERT_TRUE(medium.load(path_));
+    EXPECT_EQ(medium.size_x(), 480);
+    EXPECT_EQ(medium.size_y(), 560);
+}
+
+TEST_F(SettingsFile, StoredValuesAreUsedUnchanged) {
+    folder_.write("settings.xml",
+                  "<settings><window><position x=\"3000\" y=\"-20\"/>"
+                  "<size x=\"900\" y=\"700\" maximized=\"True\"/></window>"
+                  "<options check_updates=\"false\" build_number=\"17\"/></settings>");
+    Settings settings(unexpected_screen());
+    EXPECT_TRUE(settings.load(path_));
+    EXPECT_EQ(settings.position_x(), 3000);
+    EXPECT_EQ(settings.position_y(), -20);
+    EXPECT_EQ(settings.size_x(), 900);
+    EXPECT_EQ(settings.size_y(), 700);
+    EXPECT_TRUE(settings.maximized());
+    EXPECT_FALSE(settings.check_updates());
+    ASSERT_TRUE(settings.save());
+    EXPECT_NE(folder_.read("settings.xml").find("build_number=\"17\""), std::string::npos);
+}
+
+TEST_F(SettingsFile, MissingPartsOfALoadedFileAreFilledButOptionsKept) {
+    folder_.write("settings.xml", "<config><window><size x=\"1000\"/></window>"
+                                  "<options check_updates=\"false\"/></config>");
+    Settings settings(screen(600, 700));
+    EXPECT_TRUE(settings.load(path_));
+    EXPECT_EQ(settings.position_x(), 500);
+    EXPECT_EQ(settings.size_x(), 1000);
+    EXPECT_EQ(settings.size_y(), 560);
+    EXPECT_FALSE(settings.maximized());
+    EXPECT_FALSE(settings.check_updates());
+    ASSERT_TRUE(settings.save());
+    EXPECT_EQ(folder_.read("settings.xml"),
+              "<?xml version=\"1.0\" standalone=\"no\" ?>\n"
+              "<settings>\n"
+              "    <window>\n"
+              "        <size maximized=\"false\" x=\"1000\" y=\"560\" />\n"
+              "        <position x=\"500\" y=\"200\" />\n"
+              "    </window>\n"
+              "    <options build_number=\"0\" check_updates=\"false\" />\n"
+              "</settings>\n");
+}
+
+TEST_F(SettingsFile, UnreadableFileIsReplacedByDefaults) {
+    folder_.write("settings.xml", "<settings><options check_updates=\"false\">");
+    Settings settings(screen(1920, 1080));
+    EXPECT_TRUE(settings.load(path_));
+    EXPECT_TRUE(settings.check_updates());
+    EXPECT_NE(folder_.read("settings.xml").find("check_updates=\"true\""), std::string::npos);
+}
+
+TEST_F(SettingsFile, FileThatCannotBeCreatedLeavesDefaultsInMemory) {
+    const std::wstring path = folder_.file("missing folder/settings.xml");
+    Settings settings(screen(1920, 1080));
+    LogTail log;
+    EXPECT_FALSE(settings.load(path));
+    EXPECT_EQ(log.lines(),
+              (std::vector<std::wstring>{L"Unable to load file: " + path + L".",
+                                         L"Unable to load configuration: " + path,
+                                         L"Unable to save configuration: " + path + L"."}));
+    EXPECT_EQ(settings.position_x(), 500);
+    EXPECT_EQ(settings.size_y(), 800);
+    EXPECT_TRUE(settings.check_updates());
+}
+
+TEST_F(SettingsFile, ValuesSetAreSavedAndReadBack) {
+    Settings settings(screen(1920, 1080));
+    ASSERT_TRUE(settings.load(path_));
+    settings.set_position_x(-8);
+    settings.set_position_y(12);
+    settings.set_size_x(1024);
+    settings.set_size_y(768);
+    settings.set_maximized(true);
+    settings.set_check_updates(false);
+    ASSERT_TRUE(settings.save());
+
+    Settings reloaded(unexpected_screen());
+    ASSERT_TRUE(reloaded.load(path_));
+    EXPECT_EQ(reloaded.position_x(), -8);
+    EXPECT_EQ(reloaded.position_y(), 12);
+    EXPECT_EQ(reloaded.size_x(), 1024);
+    EXPECT_EQ(reloaded.size_y(), 768);
+    EXPECT_TRUE(reloaded.maximized());
+    EXPECT_FALSE(reloaded.check_updates());
+}
+
+TEST(SettingsWithoutFile, GettersReadDefaultsBeforeAnyLoad) {
+    Settings settings(screen(600, 700));
+    EXPECT_EQ(settings.position_y(), 200);
+    EXPECT_EQ(settings.size_x(), 480);
+    EXPECT_FALSE(settings.maximized());
+    EXPECT_TRUE(settings.check_updates());
+}
+
+} // namespace
