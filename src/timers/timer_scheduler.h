@@ -1,0 +1,34 @@
+#pragma once
+
+#include "engine/engine_host.h"
+#include "engine/local_clock.h"
+#include "engine/window_engine.h"
+#include "model/data_model.h"
+#include "model/visibility_timer.h"
+
+// The owner under which a visibility timer's hidden windows are registered: its id.
+int timer_owner(const VisibilityTimer& timer);
+
+// Runs the visibility timers: once a second each active timer hides its group while the local
+// time lies in its period, and every timer releases the windows it holds once it does not.
+class TimerScheduler {
+public:
+    TimerScheduler(DataModel& model, WindowEngine& engine, engine::engine_host& host,
+                   const engine::local_clock& clock);
+    TimerScheduler(const TimerScheduler&) = delete;
+    TimerScheduler& operator=(const TimerScheduler&) = delete;
+
+    // Activates or deactivates timer `index`; a stopwatch starts counting now. A timer that
+    // is deactivated shows its windows at once. An index out of range does nothing.
+    void toggle_timer(int index);
+    // The work of one tick of the refresh timer; nothing while the exit prompt is open.
+    void timer_tick();
+
+private:
+    void hide_group_of(const VisibilityTimer& timer);
+
+    DataModel& model_;
+    WindowEngine& engine_;
+    engine::engine_host& host_;
+    const engine::local_clock& clock_;
+};

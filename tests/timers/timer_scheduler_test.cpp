@@ -1,0 +1,203 @@
+#include "timers/timer_scheduler.h"
+
+#include "engine/engine_fixture.h"
+#include "engine/fake_clock.h"
+
+class TimerScheduling : public EngineTest {
+protected:
+    TimerScheduling() {
+        browser = add_window(L"News - Browser");
+        editor = add_window(L"Notes - Editor");
+        ignored = add_window(L"Private - Browser");
+        model.add_ignore_pattern(title_pattern(Pattern::STARTS_WITH, L"Private"));
+        model.add_group(make_group(4, {title_pattern(Pattern::ENDS_WITH, L"Browser")}));
+        engine.enumerate_windows();
+    }
+
+    VisibilityTimer clock_timer(int start_h, int start_m, int duration_h, int duration_m) {
+        VisibilityTimer timer;
+        timer.group_id = 4;
+        timer.type = VisibilityTimer::CLOCK;
+        timer.enabled = true;
+        timer.start_h = start_h;
+        timer.start_m = start_m;
+        timer.duration_h = duration_h;
+        timer.duration_m = duration_m;
+        return timer;
+    }
+
+    VisibilityTimer stopwatch(int duration_m) {
+        VisibilityTimer timer = clock_timer(0, 0, 0, duration_m);
+        timer.type = VisibilityTimer::STOPWATCH;
+        timer.enabled = false;
+        return timer;
+    }
+
+    void tick_at(int hour, int minute, int second = 0) {
+        clock.time = {hour, minute, second};
+        scheduler.timer_tick();
+    }
+
+    bool held_by_timer(WindowHandle window) {
+        return engine.has_owner(model.windows.record(index_of(window)));
+    }
+
+    FakeClock clock;
+    TimerScheduler scheduler{model, engine, host, clock};
+    WindowHandle browser = 0;
+    WindowHandle editor = 0;
+    WindowHandle ignored = 0;
+};
+
+TEST_F(TimerScheduling, AnActiveClockTimerHidesItsGroupDuringItsPeriodOnly) {
+    model.add_timer(clock_timer(22, 0, 4, 0));
+
+    tick_at(21, 59, 59);
+    EXPECT_TRUE(is_shown(browser));
+
+    tick_at(23, 30);
+    EXPECT_FALSE(is_shown(browser));
+    EXPECT_TRUE(is_shown(editor));
+    EXPECT_TRUE(is_shown(ignored));
+    EXPECT_TRUE(held_by_timer(browser));
+
+    tick_at(1, 59, 59);
+    EXPECT_FALSE(is_shown(browser));
+
+    tick_at(2, 0);
+    EXPECT_TRUE(is_shown(browser));
+}
+
+TEST_F(TimerScheduling, AWindowShownDuringThePeriodIsHiddenAgainAtTheNextTick) {
+    model.add_timer(clock_timer(9, 0, 8, 0));
+    tick_at(10, 0);
+    system.window(browser).visible = true; // its application shows it again
+
+    tick_at(10, 0, 2);
+
+    EXPECT_FALSE(is_shown(browser));
+}
+
+TEST_F(TimerScheduling, AnInactiveTimerHidesNothingButStillReleasesItsWindows) {
+    auto timer = clock_timer(9, 0, 1, 0);
+    model.add_timer(timer);
+    tick_at(9, 30);
+    ASSERT_FALSE(is_shown(browser));
+    timer.enabled = false;
+    model.set_timer(0, timer); // an editor cleared it without releasing anything
+
+    tick_at(9, 31);
+    EXPECT_FALSE(is_shown(browser));
+
+    tick_at(10, 0);
+    EXPECT_TRUE(is_shown(browser));
+    tick_at(9, 30);
+    EXPECT_TRUE(is_shown(browser));
+}
+
+TEST_F(TimerScheduling, ATimerWhoseGroupIsGoneHidesNothing) {
+    auto timer = clock_timer(0, 0, 23, 59);
+    timer.group_id = 40;
+    model.add_timer(timer);
+
+    tick_at(12, 0);
+
+    EXPECT_TRUE(system.show_requests.empty());
+}
+
+TEST_F(TimerScheduling, AStopwatchRunsFromItsActivationToTheSecond) {
+    model.add_timer(stopwatch(10));
+    clock.time = {14, 5, 40};
+    scheduler.toggle_timer(0);
+    EXPECT_EQ(model.timer(0).start_s, 40);
+
+    tick_at(14, 5, 41);
+    EXPECT_FALSE(is_shown(browser));
+    tick_at(14, 15, 39);
+    EXPECT_FALSE(is_shown(browser));
+    EXPECT_TRUE(model.timer(0).enabled);
+
+    const int refreshes = host.page_refreshes;
+    tick_at(14, 15, 40);
+    EXPECT_TRUE(is_shown(browser));
+    EXPECT_FALSE(model.timer(0).enabled);
+    // The settled passes refresh twice; the deactivation adds one more.
+    EXPECT_EQ(host.page_refreshes, refreshes + 4);
+}
+
+TEST_F(TimerScheduling, AStopwatchWhoseLastTickWasMissedStopsAtTheNextOne) {
+    model.add_timer(stopwatch(10));
+    clock.time = {14, 5, 40};
+    scheduler.toggle_timer(0);
+    tick_at(14, 6, 0);
+
+    tick_at(14, 17, 5);
+
+    EXPECT_TRUE(is_shown(browser));
+    EXPECT_FALSE(model.timer(0).enabled);
+}
+
+TEST_F(TimerScheduling, DeactivatingAStopwatchShowsItsWindowsAndResetsItsStart) {
+    model.add_timer(stopwatch(30));
+    clock.time = {8, 1, 2};
+    scheduler.toggle_timer(0);
+    tick_at(8, 2);
+
+    scheduler.toggle_timer(0);
+
+    EXPECT_TRUE(is_shown(browser));
+    const auto timer = model.timer(0);
+    EXPECT_FALSE(timer.enabled);
+    EXPECT_EQ((engine::LocalTime{timer.start_h, timer.start_m, timer.start_s}),
+              (engine::LocalTime{0, 0, 0}));
+}
+
+TEST_F(TimerScheduling, DeactivatingAClockTimerShowsAtOnceAndReactivatingHidesAtTheNextTick) {
+    model.add_timer(clock_timer(9, 0, 8, 0));
+    tick_at(12, 0);
+
+    scheduler.toggle_timer(0);
+    EXPECT_TRUE(is_shown(browser));
+    EXPECT_EQ(model.timer(0).start_h, 9);
+
+    scheduler.toggle_timer(0);
+    EXPECT_TRUE(is_shown(browser));
+    tick_at(12, 0, 2);
+    EXPECT_FALSE(is_shown(browser));
+}
+
+TEST_F(TimerScheduling, ToggleOutOfRangeDoesNothing) {
+    model.add_timer(clock_timer(9, 0, 8, 0));
+
+    scheduler.toggle_timer(1);
+    scheduler.toggle_timer(-1);
+
+    EXPECT_TRUE(model.timer(0).enabled);
+}
+
+TEST_F(TimerScheduling, TheEndOfThePeriodLeavesAWindowShownFromATabAlone) {
+    model.add_timer(clock_timer(9, 0, 1, 0));
+    tick_at(9, 59);
+    engine.show_window(index_of(browser));
+    system.window(browser).visible = false; // later hidden by its own application
+
+    tick_at(10, 0);
+
+    EXPECT_FALSE(is_shown(browser));
+}
+
+TEST_F(TimerScheduling, EveryTickWaitsAndLooksBeforeAndAfter) {
+    tick_at(12, 0);
+
+    EXPECT_EQ(waiter.waits, (std::vector<unsigned>{100, 100}));
+}
+
+TEST_F(TimerScheduling, NothingRunsWhileTheExitPromptIsOpen) {
+    model.add_timer(clock_timer(0, 0, 23, 59));
+    host.is_exiting = true;
+
+    tick_at(12, 0);
+
+    EXPECT_TRUE(waiter.waits.empty());
+    EXPECT_TRUE(is_shown(browser));
+}
