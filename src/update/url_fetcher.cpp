@@ -1,5 +1,7 @@
 #include "update/url_fetcher.h"
 
+#include "app/narrow_text.h"
+
 #include <curl/curl.h>
 
 #include <memory>
@@ -10,28 +12,6 @@ struct CurlCleanup {
     void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
 };
 using CurlHandle = std::unique_ptr<CURL, CurlCleanup>;
-
-// The transfer library takes narrow text: one byte per code unit, ending before the first
-// code unit that one byte cannot hold.
-std::string to_narrow(const std::wstring& text) {
-    std::string narrow;
-    for (const wchar_t unit : text) {
-        const auto value = static_cast<unsigned long>(unit);
-        if (value > 255) {
-            break;
-        }
-        narrow.push_back(static_cast<char>(value));
-    }
-    return narrow;
-}
-
-std::wstring to_wide(const char* text) {
-    std::wstring wide;
-    for (; *text != '\0'; ++text) {
-        wide.push_back(static_cast<wchar_t>(static_cast<unsigned char>(*text)));
-    }
-    return wide;
-}
 
 } // namespace
 
@@ -48,7 +28,7 @@ bool UrlFetcher::fetch(const std::wstring& url) {
     }
     char error_buffer[CURL_ERROR_SIZE] = {};
     const auto with_error = [&error_buffer](const wchar_t* text) {
-        return text + to_wide(error_buffer);
+        return text + from_single_byte_text(error_buffer);
     };
 
     if (curl_easy_setopt(curl.get(), CURLOPT_FAILONERROR, 1L) != CURLE_OK) {
@@ -57,7 +37,7 @@ bool UrlFetcher::fetch(const std::wstring& url) {
     if (curl_easy_setopt(curl.get(), CURLOPT_ERRORBUFFER, error_buffer) != CURLE_OK) {
         return fail(L"Unable to set error buffer.");
     }
-    const std::string narrow_url = to_narrow(url);
+    const std::string narrow_url = to_single_byte_text(url);
     if (curl_easy_setopt(curl.get(), CURLOPT_URL, narrow_url.c_str()) != CURLE_OK) {
         return fail(with_error(L"Unable to set URL: "));
     }
