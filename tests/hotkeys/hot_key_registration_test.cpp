@@ -1,0 +1,200 @@
+#include "hotkeys/hot_key_registration.h"
+
+#include "hotkeys/fake_hot_key_registrar.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace {
+
+constexpr std::uint32_t KEY_A = 65;
+constexpr std::uint32_t KEY_F5 = 116;
+constexpr std::uint32_t KEY_DELETE = 46;
+
+HotKey combination(bool ctrl, bool alt, bool shift, bool win, std::uint32_t key_code) {
+    HotKey hot_key;
+    hot_key.mod_ctrl = ctrl;
+    hot_key.mod_alt = alt;
+    hot_key.mod_shift = shift;
+    hot_key.mod_win = win;
+    hot_key.key_code = key_code;
+    return hot_key;
+}
+
+HotKey ctrl_key(std::uint32_t key_code) {
+    return combination(true, false, false, false, key_code);
+}
+
+} // namespace
+
+TEST(ModifierFlags, AreTheSystemsAltControlShiftAndWindowsBits) {
+    EXPECT_EQ(modifier_flags(combination(false, false, false, false, KEY_A)), 0u);
+    EXPECT_EQ(modifier_flags(combination(false, true, false, false, KEY_A)), 1u);
+    EXPECT_EQ(modifier_flags(combination(true, false, false, false, KEY_A)), 2u);
+    EXPECT_EQ(modifier_flags(combination(false, false, true, false, KEY_A)), 4u);
+    EXPECT_EQ(modifier_flags(combination(false, false, false, true, KEY_A)), 8u);
+    EXPECT_EQ(modifier_flags(combination(true, true, true, true, KEY_A)), 15u);
+}
+
+class HotKeyRegistrationTest : public ::testing::Test {
+protected:
+    std::uint32_t add_group_hot_key(const HotKey& hot_key) {
+        model.add_hot_key(hot_key);
+        return hot_key.id;
+    }
+    std::uint32_t set_event(int slot, HotKey hot_key) {
+        hot_key.id = model.event_hot_key(slot).id;
+        model.set_event_hot_key(slot, hot_key);
+        return hot_key.id;
+    }
+
+    DataModel model;
+    FakeHotKeyRegistrar system;
+    RecordingWarnings warnings;
+    std::optional<HotKeyRegistration> registration{std::in_place, model, system, warnings};
+};
+
+TEST_F(HotKeyRegistrationTest, RegistersTheEventSlotsFirstThenTheGroupHotKeysInOrder) {
+    const auto first = add_group_hot_key(ctrl_key(KEY_A));
+    const auto second = add_group_hot_key(combination(false, false, true, false, KEY_F5));
+    const auto show_all = set_event(EVENT_SHOW_ALL_WINDOWS, ctrl_key(KEY_DELETE));
+    const auto toggle_all = set_event(EVENT_TOGGLE_ALL_WINDOWS, ctrl_key(KEY_F5));
+
+    registration->register_hot_keys();
+
+    EXPECT_EQ(registration->registered_ids(),
+              (std::vector<std::uint32_t>{toggle_all, show_all, first, second}));
+    EXPECT_EQ(system.held.at(second), (Combination{4, KEY_F5}));
+    EXPECT_TRUE(warnings.shown.empty());
+}
+
+TEST_F(HotKeyRegistrationTest, NeverRegistersOrReportsAHotKeyWithoutAKey) {
+    set_event(EVENT_HIDE_ALL_WINDOWS, combination(false, false, true, false, UNSPECIFIED_KEY));
+    add_group_hot_key(ctrl_key(UNSPECIFIED_KEY));
+
+    registration->register_hot_keys();
+
+    EXPECT_TRUE(system.registration_attempts.empty());
+    EXPECT_TRUE(warnings.shown.empty());
+}
+
+TEST_F(HotKeyRegistrationTest, ReportsEachRefusedHotKeyOnceAndRegistersTheRest) {
+    const auto first = add_group_hot_key(ctrl_key(KEY_A));
+    add_group_hot_key(ctrl_key(KEY_A));
+    add_group_hot_key(combination(true, true, false, false, KEY_DELETE));
+    const auto last = add_group_hot_key(ctrl_key(KEY_F5));
+    system.held_elsewhere.insert({3, KEY_DELETE});
+
+    registration->register_hot_keys();
+
+    EXPECT_EQ(registration->registered_ids(), (std::vector<std::uint32_t>{first, last}));
+    ASSERT_EQ(warnings.shown.size(), 2u);
+    EXPECT_EQ(warnings.shown[0].first, L"Hot Key Error");
+    EXPECT_EQ(warnings.shown[0].second,
+              L"Unable to register global hot key: CTRL + A. This hot key combination may be in "
+              L"use on this system already, and may not be duplicated.");
+    EXPECT_EQ(warnings.shown[1].second.substr(0, 56),
+              L"Unable to register global hot key: CTRL + ALT + Delete. ");
+}
+
+TEST_F(HotKeyRegistrationTest, ARefusedHotKeyIsTriedAgainAtTheNextRegistration) {
+    const auto id = add_group_hot_key(ctrl_key(KEY_A));
+    system.held_elsewhere.insert({2, KEY_A});
+    registration->register_hot_keys();
+    system.held_elsewhere.clear();
+
+    registration->register_hot_keys();
+
+    EXPECT_EQ(registration->registered_ids(), (std::vector<std::uint32_t>{id}));
+    EXPECT_EQ(warnings.shown.size(), 1u);
+}
+
+TEST_F(HotKeyRegistrationTest, RegisteringAgainReleasesTheEarlierRegistrationsFirst) {
+    const auto kept = add_group_hot_key(ctrl_key(KEY_A));
+    const auto removed = add_group_hot_key(ctrl_key(KEY_F5));
+    registration->register_hot_keys();
+    model.remove_hot_key(1);
+
+    registration->register_hot_keys();
+
+    EXPECT_TRUE(warnings.shown.empty());
+    EXPECT_EQ(registration->registered_ids(), (std::vector<std::uint32_t>{kept}));
+    EXPECT_FALSE(system.held.contains(removed));
+}
+
+TEST_F(HotKeyRegistrationTest, ReleasesEverythingItHoldsWhenUnregisteredOrDestroyed) {
+    add_group_hot_key(ctrl_key(KEY_A));
+    registration->register_hot_keys();
+    registration->unregister_hot_keys();
+    EXPECT_TRUE(system.held.empty());
+    EXPECT_TRUE(registration->registered_ids().empty());
+
+    registration->register_hot_keys();
+    registration.reset();
+    EXPECT_TRUE(system.held.empty());
+}
+
+TEST_F(HotKeyRegistrationTest, CancellingAnEditorLeavesTheSameRegistrations) {
+    add_group_hot_key(ctrl_key(KEY_A));
+    const auto edited = add_group_hot_key(ctrl_key(KEY_F5));
+    add_group_hot_key(ctrl_key(KEY_A)); // refused before and after
+    set_event(EVENT_HIDE_ACTIVE_WINDOW, ctrl_key(KEY_DELETE));
+    registration->register_hot_keys();
+    const auto ids_before = registration->registered_ids();
+    const auto held_before = system.held;
+
+    registration->unregister_hot_keys();
+    auto copy = model.hot_key(1);
+    copy.key_code = KEY_DELETE;
+    ASSERT_EQ(copy.id, edited);
+    test_hot_key(copy, model, system); // the user tries a clash, then cancels
+    registration->register_hot_keys();
+
+    EXPECT_EQ(registration->registered_ids(), ids_before);
+    EXPECT_EQ(system.held, held_before);
+}
+
+class TestHotKey : public HotKeyRegistrationTest {};
+
+TEST_F(TestHotKey, AHotKeyWithoutModifiersAndKeyIsUsableWithoutAsking) {
+    system.held_elsewhere.insert({0, UNSPECIFIED_KEY});
+
+    EXPECT_EQ(test_hot_key(HotKey{}, model, system), (HotKeyTestResult{true, false}));
+    EXPECT_TRUE(system.registration_attempts.empty());
+}
+
+TEST_F(TestHotKey, ACombinationOfAnotherGroupHotKeyOrEventIsInUse) {
+    add_group_hot_key(ctrl_key(KEY_A));
+    set_event(EVENT_HIDE_ALL_WINDOWS, ctrl_key(KEY_F5));
+
+    EXPECT_EQ(test_hot_key(ctrl_key(KEY_A), model, system), (HotKeyTestResult{false, true}));
+    EXPECT_EQ(test_hot_key(ctrl_key(KEY_F5), model, system), (HotKeyTestResult{false, true}));
+    EXPECT_TRUE(system.registration_attempts.empty());
+}
+
+TEST_F(TestHotKey, OnlyTheSameModifiersAndKeyClash) {
+    add_group_hot_key(ctrl_key(KEY_A));
+
+    EXPECT_TRUE(test_hot_key(combination(true, false, true, false, KEY_A), model, system).usable);
+    EXPECT_TRUE(test_hot_key(ctrl_key(KEY_F5), model, system).usable);
+}
+
+TEST_F(TestHotKey, AnUnchangedHotKeyIsUsableOnceThePageReleasedItsRegistrations) {
+    add_group_hot_key(ctrl_key(KEY_A));
+    set_event(EVENT_SHOW_ALL_WINDOWS, ctrl_key(KEY_F5));
+    registration->register_hot_keys();
+    registration->unregister_hot_keys();
+
+    EXPECT_EQ(test_hot_key(model.hot_key(0), model, system), (HotKeyTestResult{true, false}));
+    EXPECT_EQ(test_hot_key(model.event_hot_key(EVENT_SHOW_ALL_WINDOWS), model, system),
+              (HotKeyTestResult{true, false}));
+    EXPECT_TRUE(system.held.empty());
+}
+
+TEST_F(TestHotKey, ACombinationAnotherApplicationHoldsIsNotUsableButNotInUse) {
+    system.held_elsewhere.insert({2, KEY_A});
+
+    EXPECT_EQ(test_hot_key(ctrl_key(KEY_A), model, system), (HotKeyTestResult{false, false}));
+    EXPECT_TRUE(system.held.empty());
+}
