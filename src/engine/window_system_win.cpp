@@ -1,0 +1,91 @@
+#include "engine/window_system_win.h"
+
+#include "app/unique_handle_win.h"
+
+#include <windows.h>
+
+#include <psapi.h>
+
+namespace {
+
+// GetWindowTextW and GetProcessImageFileNameW read into buffers of this many characters,
+// the terminating null included.
+constexpr int TEXT_BUFFER_LENGTH = 4096;
+
+BOOL CALLBACK append_window(HWND window, LPARAM windows) {
+    reinterpret_cast<std::vector<WindowHandle>*>(windows)->push_back(to_window_handle(window));
+    return TRUE;
+}
+
+} // namespace
+
+HWND to_hwnd(WindowHandle window) {
+    return reinterpret_cast<HWND>(window);
+}
+
+WindowHandle to_window_handle(HWND window) {
+    return reinterpret_cast<WindowHandle>(window);
+}
+
+std::vector<WindowHandle> Win32WindowSystem::top_level_windows() {
+    std::vector<WindowHandle> windows;
+    EnumWindows(append_window, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+std::wstring Win32WindowSystem::title(WindowHandle window) {
+    wchar_t text[TEXT_BUFFER_LENGTH] = {};
+    const int length = GetWindowTextW(to_hwnd(window), text, TEXT_BUFFER_LENGTH);
+    return std::wstring(text, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
+bool Win32WindowSystem::is_visible(WindowHandle window) {
+    WINDOWINFO info = {};
+    info.cbSize = sizeof(info);
+    return GetWindowInfo(to_hwnd(window), &info) && (info.dwStyle & WS_VISIBLE) != 0;
+}
+
+std::optional<int> Win32WindowSystem::placement_show_state(WindowHandle window) {
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof(placement);
+    if (!GetWindowPlacement(to_hwnd(window), &placement)) {
+        return std::nullopt;
+    }
+    return static_cast<int>(placement.showCmd);
+}
+
+WindowHandle Win32WindowSystem::parent(WindowHandle window) {
+    return to_window_handle(GetParent(to_hwnd(window)));
+}
+
+std::uint32_t Win32WindowSystem::process_id(WindowHandle window) {
+    DWORD id = 0;
+    if (GetWindowThreadProcessId(to_hwnd(window), &id) == 0) {
+        return 0;
+    }
+    return id;
+}
+
+std::wstring Win32WindowSystem::process_image_path(std::uint32_t process_id) {
+    // PROCESS_QUERY_INFORMATION only: a process this user may not query (elevated,
+    // protected, another user's) is listed with an unknown image name.
+    const UniqueKernelHandle process(OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, process_id));
+    if (!process) {
+        return {};
+    }
+    wchar_t path[TEXT_BUFFER_LENGTH] = {};
+    const DWORD length = GetProcessImageFileNameW(process.get(), path, TEXT_BUFFER_LENGTH);
+    return std::wstring(path, length);
+}
+
+void Win32WindowSystem::show_async(WindowHandle window, int show_command) {
+    ShowWindowAsync(to_hwnd(window), show_command);
+}
+
+WindowHandle Win32WindowSystem::foreground_window() {
+    return to_window_handle(GetForegroundWindow());
+}
+
+void Win32WindowSystem::set_foreground_window(WindowHandle window) {
+    SetForegroundWindow(to_hwnd(window));
+}
