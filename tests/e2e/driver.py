@@ -1,0 +1,371 @@
+"""Drives Hushcloak and the harness's peer programs under Wine for the end-to-end tests.
+
+The tests run inside the test run's environment (DISPLAY, WINEPREFIX, HUSHCLOAK_APPDATA_DIR and
+the screenshot folder, set by tests/harness/wine_fixture.sh); the programs come from
+HUSHCLOAK_EXE, HUSHCLOAK_PEER and HUSHCLOAK_PROBE. Every wait has a timeout, so a hung program
+fails its test instead of hanging the run, and every process started here is killed by its id.
+"""
+
+import dataclasses
+import os
+import pathlib
+import queue
+import shutil
+import subprocess
+import threading
+import time
+import unittest
+
+TIMEOUT = 30.0
+POLL_INTERVAL = 0.2
+
+# Show commands as GetWindowPlacement reports them.
+SW_SHOWNORMAL = 1
+SW_SHOWMINIMIZED = 2
+SW_SHOWMAXIMIZED = 3
+
+# Message box answers.
+IDOK = 1
+IDCANCEL = 2
+
+# RegisterHotKey modifiers.
+MOD_ALT = 0x1
+MOD_CONTROL = 0x2
+MOD_SHIFT = 0x4
+
+
+class DriverError(AssertionError):
+    """A program did not do what the test waited for in time."""
+
+
+@dataclasses.dataclass(frozen=True)
+class TopLevelWindow:
+    handle: str
+    process_id: int
+    visible: bool
+    show_command: int
+    class_name: str
+    title: str
+
+
+@dataclasses.dataclass(frozen=True)
+class PeerWindow:
+    index: int
+    handle: str
+    visible: bool
+    show_command: int
+    title: str
+
+
+def setting(name):
+    value = os.environ.get(name)
+    if not value:
+        raise DriverError(f"{name} is not set: run the end-to-end tests through ctest")
+    return value
+
+
+def wait_until(condition, description, timeout=TIMEOUT):
+    """Polls condition until it returns a true value, and returns that value."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() >= deadline:
+            raise DriverError(f"timed out after {timeout:g} s waiting for {description}")
+        time.sleep(POLL_INTERVAL)
+
+
+def run_wine(program, *arguments, timeout=TIMEOUT):
+    """Runs a Windows console program to its end and returns the completed process."""
+    try:
+        return subprocess.run(
+            ["wine", program, *arguments],
+            stdin=subprocess.DEVNULL,
+            capture_output=True,
+            timeout=timeout,
+            check=False,
+        )
+    except subprocess.TimeoutExpired as error:
+        raise DriverError(f"{pathlib.Path(program).name} {' '.join(arguments)} hung") from error
+
+
+def probe(*arguments):
+    result = run_wine(setting("HUSHCLOAK_PROBE"), *arguments)
+    return result.returncode, result.stdout.decode("utf-8", "replace")
+
+
+def top_level_windows():
+    """Every top-level window of the Wine session, in Z order."""
+    code, output = probe("list")
+    if code != 0:
+        raise DriverError(f"probe list failed with exit code {code}")
+    windows = []
+    for line in output.splitlines():
+        handle, process_id, visible, show_command, class_name, title = line.rstrip("\r").split("\t", 5)
+        windows.append(
+            TopLevelWindow(handle, int(process_id), visible == "1", int(show_command), class_name, title)
+        )
+    return windows
+
+
+def find_window(title):
+    """The visible top-level window with this title, or None."""
+    for window in top_level_windows():
+        if window.visible and window.title == title:
+            return window
+    return None
+
+
+def wait_for_window(title, timeout=TIMEOUT):
+    return wait_until(lambda: find_window(title), f'a visible window "{title}"', timeout)
+
+
+def wait_for_no_window(title, timeout=TIMEOUT):
+    wait_until(lambda: find_window(title) is None, f'the window "{title}" to go', timeout)
+
+
+def window_texts(title):
+    """The texts of the child windows (labels, buttons) of the visible window with this title."""
+    code, output = probe("texts", title)
+    if code != 0:
+        raise DriverError(f'no visible window "{title}"')
+    return [line.rstrip("\r") for line in output.splitlines()]
+
+
+def click_button(window_title, caption, timeout=TIMEOUT):
+    """Clicks a button of a dialog or message box, as the user would answer it."""
+    wait_until(
+        lambda: probe("click", window_title, caption)[0] == 0,
+        f'a button "{caption}" in the window "{window_title}"',
+        timeout,
+    )
+
+
+def xdotool(*arguments, timeout=TIMEOUT):
+    try:
+        result = subprocess.run(
+            ["xdotool", *arguments], capture_output=True, text=True, timeout=timeout, check=False
+        )
+    except subprocess.TimeoutExpired as error:
+        raise DriverError(f"xdotool {' '.join(arguments)} hung") from error
+    if result.returncode != 0:
+        raise DriverError(f"xdotool {' '.join(arguments)} failed: {result.stderr.strip()}")
+    return result.stdout
+
+
+def focus_window(title, timeout=TIMEOUT):
+    """Gives X input focus to the Wine window with this title, so that key presses reach Wine."""
+
+    def x_window():
+        try:
+            found = xdotool("search", "--name", f"^{title}$").split()
+        except DriverError:
+            return None
+        return found[0] if found else None
+
+    xdotool("windowfocus", wait_until(x_window, f'an X window "{title}"', timeout))
+
+
+def press_keys(*keys, window_title=None):
+    """Presses real keys on the test display, such as "ctrl+alt+h" or "Escape"."""
+    if window_title is not None:
+        focus_window(window_title)
+    xdotool("key", "--clearmodifiers", *keys)
+
+
+def screenshot(name):
+    """Saves the whole test display as <screenshot folder>/<name>.png and returns its path."""
+    folder = pathlib.Path(setting("HUSHCLOAK_SCREENSHOT_DIR"))
+    folder.mkdir(parents=True, exist_ok=True)
+    path = folder / f"{name}.png"
+    try:
+        subprocess.run(
+            ["import", "-display", setting("DISPLAY"), "-window", "root", str(path)],
+            capture_output=True, timeout=TIMEOUT, check=True,
+        )
+    except (subprocess.CalledProcessError, subprocess.TimeoutExpired) as error:
+        raise DriverError(f"no screenshot {path}") from error
+    return path
+
+
+def data_folder():
+    """Hushcloak's data folder in the test prefix (%APPDATA%\\Hushcloak)."""
+    return pathlib.Path(setting("HUSHCLOAK_APPDATA_DIR")) / "Hushcloak"
+
+
+def wipe_data_folder():
+    shutil.rmtree(data_folder(), ignore_errors=True)
+
+
+def read_data_file(name):
+    """A data file's text; the program writes one byte per character."""
+    return (data_folder() / name).read_bytes().decode("latin-1")
+
+
+def read_log():
+    return read_data_file("log.xml")
+
+
+class WineProcess:
+    """A Windows program started under Wine, killed by its process id when no longer needed."""
+
+    def __init__(self, program, *arguments, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL):
+        self.name = pathlib.Path(program).name
+        self.process = subprocess.Popen(
+            ["wine", program, *arguments], stdin=stdin, stdout=stdout, stderr=subprocess.DEVNULL
+        )
+
+    @property
+    def running(self):
+        return self.process.poll() is None
+
+    def wait(self, timeout=TIMEOUT):
+        """Waits for the program to end and returns its exit code."""
+        try:
+            return self.process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired as error:
+            self.kill()
+            raise DriverError(f"{self.name} did not end within {timeout:g} s") from error
+
+    def kill(self):
+        if self.running:
+            self.process.kill()
+            self.process.wait(timeout=TIMEOUT)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exception):
+        self.kill()
+
+
+class Peer(WineProcess):
+    """The peer program (tests/harness/peer_win.cpp): real foreign windows in another process."""
+
+    def __init__(self, *titles):
+        super().__init__(
+            setting("HUSHCLOAK_PEER"), *titles, stdin=subprocess.PIPE, stdout=subprocess.PIPE
+        )
+        self._replies = queue.Queue()
+        self._events = queue.Queue()
+        threading.Thread(target=self._read_lines, daemon=True).start()
+        try:
+            ready = self._reply()
+        except DriverError:
+            self.kill()
+            raise
+        if ready != "ready":
+            self.kill()
+            raise DriverError(f"peer did not start: {ready}")
+
+    def _read_lines(self):
+        for raw in self.process.stdout:
+            line = raw.decode("utf-8", "replace").rstrip("\r\n")
+            (self._events if line.startswith("event ") else self._replies).put(line)
+        self._replies.put(None)
+
+    def _reply(self, timeout=TIMEOUT):
+        try:
+            line = self._replies.get(timeout=timeout)
+        except queue.Empty as error:
+            raise DriverError("peer did not answer") from error
+        if line is None:
+            raise DriverError("peer ended")
+        return line
+
+    def send(self, command):
+        """Sends a command without waiting for its answer (see answer)."""
+        self.process.stdin.write(command.encode("utf-8") + b"\n")
+        self.process.stdin.flush()
+
+    def answer(self, timeout=TIMEOUT):
+        """The next answer, without the leading "ok"; a DriverError for an "error" answer."""
+        line = self._reply(timeout)
+        if not line.startswith("ok"):
+            raise DriverError(f"peer: {line}")
+        return line[2:].strip()
+
+    def command(self, command):
+        self.send(command)
+        return self.answer()
+
+    def open(self, title, owner=None):
+        """Opens another window (owned by window `owner` when given); returns its index."""
+        command = f"open {title}" if owner is None else f"owned {owner} {title}"
+        return int(self.command(command).split()[0])
+
+    def minimize(self, index):
+        self.command(f"minimize {index}")
+
+    def maximize(self, index):
+        self.command(f"maximize {index}")
+
+    def restore(self, index):
+        self.command(f"restore {index}")
+
+    def hide(self, index):
+        self.command(f"hide {index}")
+
+    def show(self, index):
+        self.command(f"show {index}")
+
+    def close(self, index):
+        self.command(f"close {index}")
+
+    def set_title(self, index, title):
+        self.command(f"title {index} {title}")
+
+    def windows(self):
+        self.send("list")
+        windows = []
+        while True:
+            line = self._reply()
+            if not line.startswith("window\t"):
+                break
+            _, index, handle, visible, show_command, title = line.split("\t", 5)
+            windows.append(PeerWindow(int(index), handle, visible == "1", int(show_command), title))
+        if line != "ok":
+            raise DriverError(f"peer: {line}")
+        return windows
+
+    def show_message(self, caption, text):
+        """Opens a modal OK/Cancel box; its answer comes from answer() once it is closed."""
+        self.send(f"message {caption}\t{text}")
+
+    def register_hot_key(self, modifiers, key):
+        return int(self.command(f"hotkey {modifiers} {key}"))
+
+    def next_event(self, timeout=TIMEOUT):
+        try:
+            return self._events.get(timeout=timeout)[len("event "):]
+        except queue.Empty as error:
+            raise DriverError("peer reported no event") from error
+
+    def quit(self):
+        self.send("quit")
+        return self.wait()
+
+
+class Hushcloak(WineProcess):
+    """The real hushcloak.exe of this build."""
+
+    def __init__(self):
+        super().__init__(setting("HUSHCLOAK_EXE"))
+
+
+class WineTestCase(unittest.TestCase):
+    """Starts every test with an empty data folder and kills what the test started."""
+
+    def setUp(self):
+        wipe_data_folder()
+
+    def start_peer(self, *titles):
+        peer = Peer(*titles)
+        self.addCleanup(peer.kill)
+        return peer
+
+    def start_hushcloak(self):
+        program = Hushcloak()
+        self.addCleanup(program.kill)
+        return program

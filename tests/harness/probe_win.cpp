@@ -1,0 +1,118 @@
+// The tests' probe: looks at the top-level windows of the Wine session and answers dialogs.
+//
+//   probe.exe list            one line per top-level window, fields separated by tabs:
+//                             HANDLE PROCESS-ID VISIBLE SHOWCMD CLASS TITLE
+//   probe.exe texts TITLE     the texts of the child windows of the top-level window TITLE
+//   probe.exe click TITLE CAPTION
+//                             clicks the button CAPTION ('&' marks ignored) of the visible
+//                             top-level window TITLE, as a user would answer a message box
+// Exit code 0 on success, 1 when the window or button is not there, 2 for a bad command line.
+#include "harness/utf8_win.h"
+#include "harness/window_text_win.h"
+
+#include <windows.h>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+void say(const std::wstring& line) {
+    std::cout << harness::to_utf8(line) << '\n';
+}
+
+std::vector<HWND> top_level_windows() {
+    std::vector<HWND> windows;
+    EnumWindows(
+        [](HWND window, LPARAM found) {
+            reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+std::vector<HWND> child_windows(HWND parent) {
+    std::vector<HWND> windows;
+    EnumChildWindows(
+        parent,
+        [](HWND window, LPARAM found) {
+            reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+HWND visible_window_titled(const std::wstring& title) {
+    for (HWND window : top_level_windows()) {
+        if (IsWindowVisible(window) && harness::window_text(window) == title) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+std::wstring without_mnemonics(std::wstring text) {
+    std::erase(text, L'&');
+    return text;
+}
+
+int list() {
+    for (HWND window : top_level_windows()) {
+        DWORD process_id = 0;
+        GetWindowThreadProcessId(window, &process_id);
+        say(harness::handle_text(window) + L"\t" + std::to_wstring(process_id) + L"\t" +
+            (IsWindowVisible(window) ? L"1" : L"0") + L"\t" +
+            std::to_wstring(harness::show_command(window)) + L"\t" + harness::class_name(window) +
+            L"\t" + harness::window_text(window));
+    }
+    return 0;
+}
+
+int texts(const std::wstring& title) {
+    HWND window = visible_window_titled(title);
+    if (window == nullptr) {
+        return 1;
+    }
+    for (HWND child : child_windows(window)) {
+        say(harness::window_text(child));
+    }
+    return 0;
+}
+
+int click(const std::wstring& title, const std::wstring& caption) {
+    HWND window = visible_window_titled(title);
+    if (window == nullptr) {
+        return 1;
+    }
+    const std::wstring wanted = without_mnemonics(caption);
+    for (HWND child : child_windows(window)) {
+        if (harness::class_name(child) == L"Button" &&
+            without_mnemonics(harness::window_text(child)) == wanted) {
+            // Posted, not sent: the click may end a modal loop in the other process.
+            PostMessageW(child, BM_CLICK, 0, 0);
+            return 0;
+        }
+    }
+    return 1;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    harness::use_binary_standard_streams();
+    const std::vector<std::wstring> arguments(argv + 1, argv + argc);
+    if (arguments.size() == 1 && arguments[0] == L"list") {
+        return list();
+    }
+    if (arguments.size() == 2 && arguments[0] == L"texts") {
+        return texts(arguments[1]);
+    }
+    if (arguments.size() == 3 && arguments[0] == L"click") {
+        return click(arguments[1], arguments[2]);
+    }
+    std::wcerr << L"usage: probe.exe list | texts TITLE | click TITLE CAPTION\n";
+    return 2;
+}

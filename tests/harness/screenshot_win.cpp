@@ -1,0 +1,104 @@
+#include "harness/screenshot_win.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <type_traits>
+#include <vector>
+
+namespace harness {
+namespace {
+
+struct ScreenDcRelease {
+    void operator()(HDC dc) const { ReleaseDC(nullptr, dc); }
+};
+struct DcDelete {
+    void operator()(HDC dc) const { DeleteDC(dc); }
+};
+struct ObjectDelete {
+    void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
+};
+struct FileClose {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+using ScreenDc = std::unique_ptr<std::remove_pointer_t<HDC>, ScreenDcRelease>;
+using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDelete>;
+using Bitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, ObjectDelete>;
+using File = std::unique_ptr<std::FILE, FileClose>;
+
+// Puts the previously selected object back into the device context when it goes.
+class ScopedSelection {
+public:
+    ScopedSelection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    ~ScopedSelection() { SelectObject(dc_, previous_); }
+    ScopedSelection(const ScopedSelection&) = delete;
+    ScopedSelection& operator=(const ScopedSelection&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+struct Picture {
+    BITMAPINFOHEADER header{};
+    std::vector<unsigned char> pixels;
+};
+
+bool capture_screen(Picture& picture) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    ScreenDc screen(GetDC(nullptr));
+    MemoryDc memory(CreateCompatibleDC(screen.get()));
+    Bitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
+    if (!screen || !memory || !bitmap) {
+        return false;
+    }
+    {
+        ScopedSelection selection(memory.get(), bitmap.get());
+        if (!BitBlt(memory.get(), 0, 0, width, height, screen.get(), 0, 0, SRCCOPY)) {
+            return false;
+        }
+    }
+    picture.header.biSize = sizeof(picture.header);
+    picture.header.biWidth = width;
+    picture.header.biHeight = height;
+    picture.header.biPlanes = 1;
+    picture.header.biBitCount = 24;
+    picture.header.biCompression = BI_RGB;
+    const size_t row_size = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
+    picture.pixels.resize(row_size * static_cast<size_t>(height));
+    picture.header.biSizeImage = static_cast<DWORD>(picture.pixels.size());
+    return GetDIBits(memory.get(), bitmap.get(), 0, static_cast<UINT>(height),
+                     picture.pixels.data(), reinterpret_cast<BITMAPINFO*>(&picture.header),
+                     DIB_RGB_COLORS) == height;
+}
+
+bool write_bitmap_file(const std::wstring& path, const Picture& picture) {
+    File file(_wfopen(path.c_str(), L"wb"));
+    if (!file) {
+        return false;
+    }
+    BITMAPFILEHEADER header{};
+    header.bfType = 0x4D42; // "BM"
+    header.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    header.bfSize = header.bfOffBits + static_cast<DWORD>(picture.pixels.size());
+    return std::fwrite(&header, sizeof(header), 1, file.get()) == 1 &&
+           std::fwrite(&picture.header, sizeof(picture.header), 1, file.get()) == 1 &&
+           std::fwrite(picture.pixels.data(), picture.pixels.size(), 1, file.get()) == 1;
+}
+
+} // namespace
+
+bool save_screenshot(const std::wstring& name) {
+    const wchar_t* folder = _wgetenv(L"HUSHCLOAK_SCREENSHOT_DIR_WINDOWS");
+    Picture picture;
+    if (folder == nullptr || !capture_screen(picture)) {
+        return false;
+    }
+    return write_bitmap_file(std::wstring(folder) + L"\\" + name + L".bmp", picture);
+}
+
+} // namespace harness

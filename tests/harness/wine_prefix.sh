@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Creates a Wine prefix ready for Hushcloak on a display without a window manager.
+#   wine_prefix.sh PREFIX     (DISPLAY must name the display to use)
+set -euo pipefail
+
+export WINEPREFIX=${1:?prefix folder}
+export WINEDEBUG=-all
+# No Mono or Gecko installer prompts.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+mkdir -p "$WINEPREFIX"
+wineboot -i </dev/null
+# With no window manager, Wine draws captions and borders itself only for unmanaged windows.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null
+# Wine finds Debian's Marlett only in the prefix; without it the caption buttons show letters.
+cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
