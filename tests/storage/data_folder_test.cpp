@@ -1,5 +1,6 @@
 #include "storage/data_folder.h"
 
+#include "app/file_system.h"
 #include "model/data_model.h"
 #include "storage/group_file.h"
 #include "storage/ignore_list_file.h"
@@ -21,7 +22,10 @@ const char* const LIST_FILES[] = {"ignore_list.xml", "hotkeys.xml", "timers.xml"
 
 class DataFolderRun : public ::testing::Test {
 protected:
-    std::wstring file(const char* name) const { return folder_.file(name); }
+    // The data folder builds its paths with join_path, so they have forward slashes only.
+    std::wstring file(const char* name) const {
+        return join_path(folder_.text(), std::wstring(name, name + std::strlen(name)));
+    }
 
     std::vector<std::wstring> missing_file_lines(const char* name) const {
         return {L"Unable to load file: " + file(name) + L".",
@@ -192,8 +196,8 @@ TEST_F(DataFolderRun, UnwritableFolderReportsSettingsAndSavesInExitOrder) {
     std::vector<std::wstring> expected;
     for (const char* name :
          {"ignore_list.xml", "hotkeys.xml", "timers.xml", "groups.xml", "settings.xml"}) {
-        expected.push_back(L"Unable to save configuration: " + missing + L"/" +
-                           std::wstring(name, name + std::strlen(name)) + L".");
+        expected.push_back(L"Unable to save configuration: " +
+                           join_path(missing, std::wstring(name, name + std::strlen(name))) + L".");
     }
     EXPECT_EQ(save_log.lines(), expected);
 }
