@@ -28,17 +28,6 @@ TEST(ConfigElementChildren, ReferencesToChildrenSurviveLaterAdditions) {
     EXPECT_EQ(root.find_child(L"first")->find_property(L"still")->get_value(), L"here");
 }
 
-TEST(ConfigElementChildren, ClearingDropsChildrenAndPropertiesSeparately) {
-    engine::config_element root;
-    root.add_child(L"a");
-    root.property(L"x").set_int(1);
-    root.clear_children();
-    EXPECT_EQ(root.child_count(), 0u);
-    EXPECT_TRUE(root.has_property(L"x"));
-    root.clear_properties();
-    EXPECT_FALSE(root.has_property(L"x"));
-}
-
 TEST(ConfigElementProperties, PropertyCreatesAnEmptyValueOnDemand) {
     engine::config_element element;
     EXPECT_FALSE(element.has_property(L"phrase"));

@@ -54,12 +54,4 @@ TEST(ConfigPropertyBool, EverythingElseIsFalse) {
     EXPECT_FALSE(property_with(L" true").get_bool());
 }
 
-TEST(ConfigPropertyBool, WritesTrueAndFalseInLowerCase) {
-    engine::config_property property;
-    property.set_bool(true);
-    EXPECT_EQ(property.get_value(), L"true");
-    property.set_bool(false);
-    EXPECT_EQ(property.get_value(), L"false");
-}
-
 } // namespace

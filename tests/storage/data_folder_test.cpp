@@ -202,17 +202,4 @@ TEST_F(DataFolderRun, UnwritableFolderReportsSettingsAndSavesInExitOrder) {
     EXPECT_EQ(save_log.lines(), expected);
 }
 
-TEST_F(DataFolderRun, SavingReplacesWhateverElseTheListFilesHeld) {
-    folder_.write("ignore_list.xml", "<old><ignore_list/><extra keep=\"no\"/></old>");
-    DataFolder data(folder_.text(), full_hd());
-    DataModel model;
-    data.load(model);
-    data.save(model);
-    const std::string saved = folder_.read("ignore_list.xml");
-    EXPECT_EQ(saved, "<?xml version=\"1.0\" standalone=\"no\" ?>\n"
-                     "<settings>\n"
-                     "    <ignore_list />\n"
-                     "</settings>\n");
-}
-
 } // namespace
