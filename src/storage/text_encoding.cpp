@@ -69,6 +69,23 @@ struct DecodedCharacter {
     std::size_t length = 1;
 };
 
+struct SequenceStart {
+    std::size_t length = 0;
+    char32_t bits = 0;
+    char32_t smallest = 0;
+};
+
+// What a lead byte says of its sequence; length 0 for a byte that cannot start one.
+SequenceStart sequence_start(unsigned char lead) {
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return {2, lead & 0x1Fu, 0x80};
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return {3, lead & 0x0Fu, 0x800};
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return {4, lead & 0x07u, 0x10000};
+    return {};
+}
+
 // One character from the start of `bytes`. Overlong forms, values above U+10FFFF and
 // truncated sequences are malformed; encoded surrogates are accepted, since the encoder
 // writes an unpaired surrogate that way.
@@ -76,29 +93,19 @@ DecodedCharacter decode_utf8_character(std::string_view bytes) {
     const auto lead = static_cast<unsigned char>(bytes[0]);
     if (lead < 0x80)
         return {lead, 1};
-    std::size_t length = 0;
-    char32_t code_point = 0;
-    char32_t smallest = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2, code_point = lead & 0x1F, smallest = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3, code_point = lead & 0x0F, smallest = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4, code_point = lead & 0x07, smallest = 0x10000;
-    } else {
+    const SequenceStart start = sequence_start(lead);
+    if (start.length == 0 || bytes.size() < start.length)
         return {};
-    }
-    if (bytes.size() < length)
-        return {};
-    for (std::size_t i = 1; i < length; ++i) {
+    char32_t code_point = start.bits;
+    for (std::size_t i = 1; i < start.length; ++i) {
         const auto continuation = static_cast<unsigned char>(bytes[i]);
         if ((continuation & 0xC0) != 0x80)
             return {};
         code_point = (code_point << 6) | (continuation & 0x3F);
     }
-    if (code_point < smallest || code_point > LARGEST_CODE_POINT)
+    if (code_point < start.smallest || code_point > LARGEST_CODE_POINT)
         return {};
-    return {code_point, length};
+    return {code_point, start.length};
 }
 
 std::wstring decode_utf8(std::string_view bytes) {
