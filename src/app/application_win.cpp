@@ -1,0 +1,67 @@
+#include "app/application_win.h"
+
+#include "app/diagnostic_log.h"
+#include "app/file_system.h"
+#include "app/message_box_win.h"
+#include "resource.h"
+#include "storage/screen_size_win.h"
+
+#include <commctrl.h>
+
+bool Application::initialise() {
+    initialised = false;
+
+    find_directories();
+    load_data();
+
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_TAB_CLASSES};
+    InitCommonControlsEx(&controls);
+    load_program_icon();
+    // The list-drawing resources and the main window are created here; a main window that
+    // cannot be created makes start-up fail.
+
+    initialised = true;
+    write_log(diagnostic_messages(), files->log_path());
+    // The update check starts here when the settings ask for it.
+    return true;
+}
+
+bool Application::shutdown(bool /*silent*/) {
+    // The main window's exit prompt comes first; cancelling it returns false here.
+    if (files) {
+        files->save(model);
+        write_log(diagnostic_messages(), files->log_path());
+    }
+    // The list-drawing resources are released and the main window destroyed here.
+    initialised = false;
+    end_process(0);
+}
+
+void Application::find_directories() {
+    current_directory = get_current_directory();
+    log_path_message("Current directory: [%s]", current_directory);
+
+    if (!prepare_application_directory(L"Hushcloak", application_directory))
+        application_directory = current_directory;
+    log_path_message("Application directory: [%s]", application_directory);
+}
+
+void Application::load_data() {
+    files.emplace(application_directory, &full_screen_client_area);
+    if (!files->load(model)) {
+        warning_box(nullptr, L"Critical Error",
+                    L"Unable to load or create settings.  Please check read-only status.");
+    }
+}
+
+void Application::load_program_icon() {
+    small_icon.reset(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_HUSHCLOAK), IMAGE_ICON,
+                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
+}
+
+void end_process(unsigned exit_code) {
+    TerminateProcess(GetCurrentProcess(), exit_code);
+    // Ending the own process does not return; should it ever, ExitProcess still ends it.
+    ExitProcess(exit_code);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/unique_handle_win.h"
+#include "app/worker_thread_win.h"
+#include "model/data_model.h"
+#include "storage/data_folder.h"
+
+#include <optional>
+#include <string>
+
+// The one object that owns the program's state for the life of the process: the user's data,
+// the folders and files it lives in, and the update thread. The main window and the update
+// check plug into `initialise` and `shutdown` where the comments there say.
+class Application {
+public:
+    Application() = default;
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // Start-up: finds the folders, loads the data and opens the main window, then writes the
+    // log. False when the main window cannot be created.
+    bool initialise();
+
+    // The exit sequence. Returns false only when the user chose to keep the program running;
+    // otherwise saves everything, writes the log and ends the process with exit code 0.
+    bool shutdown(bool silent);
+
+    HICON program_icon() const { return small_icon.get(); }
+
+private:
+    void find_directories();
+    void load_data();
+    void load_program_icon();
+
+    bool initialised = false;
+    UniqueIcon small_icon;
+    DataModel model;
+    std::wstring current_directory;
+    std::wstring application_directory;
+    // The log, the four list files and the settings; their paths follow from
+    // `application_directory`, so they exist from start-up on.
+    std::optional<DataFolder> files;
+    engine::thread update_thread;
+};
+
+// Ends this process at once with `exit_code`, running no static destructors or exit handlers:
+// everything worth keeping has been saved by then.
+[[noreturn]] void end_process(unsigned exit_code);
