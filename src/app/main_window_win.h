@@ -1,0 +1,110 @@
+#pragma once
+
+#include "engine/engine_host.h"
+#include "engine/sleep_waiter_win.h"
+#include "engine/system_local_clock_win.h"
+#include "engine/window_engine.h"
+#include "engine/window_system_win.h"
+#include "hotkeys/hot_key_registrar_win.h"
+#include "hotkeys/hot_key_registration.h"
+#include "hotkeys/hot_key_registration_warning_win.h"
+#include "timers/timer_scheduler.h"
+
+#include <windows.h>
+
+#include <memory>
+
+class DataModel;
+class Settings;
+
+namespace engine {
+
+// What the main window asks of the program that owns it.
+class main_window_owner {
+public:
+    virtual ~main_window_owner() = default;
+
+    // The small icon of the main window's caption; may be null.
+    virtual HICON program_icon() const = 0;
+    virtual Settings& settings() = 0;
+    // The exit sequence. Returns only when the user chose to keep the program running.
+    virtual bool shutdown(bool silent) = 0;
+};
+
+} // namespace engine
+
+// The main dialog and the program's message hub: it owns the one-second refresh timer,
+// holds the global hot keys and carries the menu commands, and hands the window engine's
+// work to `WindowEngine` and the visibility timers' to `TimerScheduler`. Closing it only
+// hides it; the program ends through "E&xit".
+class MainWindow final : public engine::engine_host {
+public:
+    static constexpr UINT_PTR REFRESH_TIMER_ID = 1001;
+    static constexpr UINT REFRESH_PERIOD_MILLISECONDS = 1000;
+
+    MainWindow() = default;
+    ~MainWindow() override;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    // Builds the dialog at its saved placement, takes the first window snapshot, shows the
+    // dialog and registers the hot keys (a box for each one the system refuses). False when
+    // the dialog cannot be created.
+    bool create(engine::main_window_owner& owner, DataModel& model);
+    void destroy();
+
+    // Offers to show the windows this run hid (shows them without asking when `silent`).
+    // False when the user chose to keep the program running.
+    bool confirm_exit(bool silent);
+
+    // Stores the dialog's position, size and maximised state in the settings and saves them.
+    // A maximised window keeps the last normal rectangle; a minimised one changes nothing.
+    void save_placement();
+    // One enumeration pass while the dialog is shown and in front.
+    void refresh_if_foreground();
+
+    HWND handle() const { return dialog_; }
+    WindowEngine& engine() { return *engine_; }
+
+    // engine::engine_host
+    WindowHandle main_window() const override;
+    bool main_window_shown() const override;
+    bool exiting() const override { return exiting_; }
+    void refresh_current_page() override;
+    void hide_main_window() override;
+    void stop_refresh_timer() override;
+    void start_refresh_timer() override;
+
+private:
+    static INT_PTR CALLBACK dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
+                                             LPARAM lparam);
+    static void on_init_dialog(HWND dialog, LPARAM creation_parameter);
+    static INT_PTR on_sizing(HWND dialog, WPARAM edge, LPARAM proposed_rect);
+    void handle_message(UINT message, WPARAM wparam, LPARAM lparam);
+    void on_size(WPARAM size_type);
+    void on_command(WORD command);
+    void on_timer(UINT_PTR timer_id);
+
+    void restore_placement();
+    void layout();
+    int placement_show_state() const;
+    bool hidden_this_session(const WindowRecord& record) const;
+
+    bool initialised_ = false;
+    bool exiting_ = false;
+    engine::main_window_owner* owner_ = nullptr;
+    DataModel* model_ = nullptr;
+    HWND dialog_ = nullptr;
+    HWND tab_control_ = nullptr;
+    bool refresh_timer_running_ = false;
+
+    Win32WindowSystem window_system_;
+    SleepWaiter waiter_;
+    SystemLocalClock clock_;
+    std::unique_ptr<WindowEngine> engine_;
+    std::unique_ptr<TimerScheduler> scheduler_;
+    // Bound to the dialog, so made with it; the registration releases its hot keys first.
+    std::unique_ptr<Win32HotKeyRegistrar> hot_key_registrar_;
+    std::unique_ptr<WarningBoxDisplay> warnings_;
+    std::unique_ptr<HotKeyRegistration> hot_keys_;
+};
