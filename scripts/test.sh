@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# The test command: sets up the machine if needed, builds the native, win64, win32 and fuzz
+# builds, runs every test (native under sanitizers, win64 under Wine, the fuzz targets for their
+# budget) and ends with the line "N passed, N failed". Exit code non-zero when anything failed.
+# HUSHCLOAK_BUILD_ROOT chooses the build folder (default: build/ in the work tree).
+set -uo pipefail
+
+repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+root=${HUSHCLOAK_BUILD_ROOT:-$repo/build}
+jobs=${HUSHCLOAK_JOBS:-2}
+cd "$repo" || exit 1
+
+failed_steps=()
+runs=()
+
+heading() { printf '\n==== %s\n' "$*"; }
+
+step() {
+    local name=$1
+    shift
+    heading "$name"
+    if ! "$@"; then
+        failed_steps+=("$name")
+        return 1
+    fi
+}
+
+build() {
+    local preset=$1
+    cmake --preset "$preset" -B "$root/$preset" && cmake --build "$root/$preset" -j "$jobs"
+}
+
+# Runs one build's ctest tests; the summary counts them from the reports in test-results/.
+run_tests() {
+    local preset=$1 parallel=$2
+    local results=$root/$preset/test-results
+    rm -rf "$results"
+    mkdir -p "$results"
+    heading "$preset tests"
+    ctest --test-dir "$root/$preset" --output-on-failure -j "$parallel" \
+        --output-junit "$results/ctest.xml"
+    runs+=("$results/ctest.xml:$results")
+}
+
+summarise() {
+    local arguments=() step_name
+    for step_name in "${failed_steps[@]}"; do
+        arguments+=(--failed "$step_name")
+    done
+    heading "summary"
+    python3 "$repo/scripts/summarise_tests.py" "${arguments[@]}" "${runs[@]}"
+}
+
+started=$(date +%s)
+if ! step "set-up" bash "$repo/scripts/setup.sh"; then
+    summarise
+    exit 1
+fi
+
+if step "native build" build native; then
+    run_tests native "$jobs"
+fi
+if step "fuzz build" build fuzz; then
+    run_tests fuzz 1
+fi
+if step "win64 build" build win64; then
+    run_tests win64 1
+fi
+step "win32 build" build win32
+
+heading "took $(($(date +%s) - started)) s"
+summarise
