@@ -17,8 +17,9 @@ bool Application::initialise() {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
     load_program_icon();
-    // The list-drawing resources and the main window are created here; a main window that
-    // cannot be created makes start-up fail.
+    // The list-drawing resources are created here.
+    if (!main_window.create(*this, model))
+        return false;
 
     initialised = true;
     write_log(diagnostic_messages(), files->log_path());
@@ -26,13 +27,15 @@ bool Application::initialise() {
     return true;
 }
 
-bool Application::shutdown(bool /*silent*/) {
-    // The main window's exit prompt comes first; cancelling it returns false here.
+bool Application::shutdown(bool silent) {
+    if (!main_window.confirm_exit(silent))
+        return false;
     if (files) {
         files->save(model);
         write_log(diagnostic_messages(), files->log_path());
     }
-    // The list-drawing resources are released and the main window destroyed here.
+    // The list-drawing resources are released here.
+    main_window.destroy();
     initialised = false;
     end_process(0);
 }

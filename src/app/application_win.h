@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/main_window_win.h"
 #include "app/unique_handle_win.h"
 #include "app/worker_thread_win.h"
 #include "model/data_model.h"
@@ -11,7 +12,7 @@
 // The one object that owns the program's state for the life of the process: the user's data,
 // the folders and files it lives in, and the update thread. The main window and the update
 // check plug into `initialise` and `shutdown` where the comments there say.
-class Application {
+class Application final : public engine::main_window_owner {
 public:
     Application() = default;
     Application(const Application&) = delete;
@@ -23,9 +24,10 @@ public:
 
     // The exit sequence. Returns false only when the user chose to keep the program running;
     // otherwise saves everything, writes the log and ends the process with exit code 0.
-    bool shutdown(bool silent);
+    bool shutdown(bool silent) override;
 
-    HICON program_icon() const { return small_icon.get(); }
+    HICON program_icon() const override { return small_icon.get(); }
+    Settings& settings() override { return files->settings(); }
 
 private:
     void find_directories();
@@ -35,6 +37,7 @@ private:
     bool initialised = false;
     UniqueIcon small_icon;
     DataModel model;
+    MainWindow main_window;
     std::wstring current_directory;
     std::wstring application_directory;
     // The log, the four list files and the settings; their paths follow from
