@@ -24,7 +24,8 @@ public:
     // The show state of the window's placement (1 normal, 2 minimised, 3 maximised, ...);
     // none when the placement cannot be read.
     virtual std::optional<int> placement_show_state(WindowHandle window) = 0;
-    // The parent of a child window or the owner of a top-level one; 0 for none.
+    // The parent of a child window or the owner of a pop-up one (dialogs, message boxes); 0
+    // for none.
     virtual WindowHandle parent(WindowHandle window) = 0;
     // The id of the process that created the window; 0 when it cannot be found.
     virtual std::uint32_t process_id(WindowHandle window) = 0;
