@@ -1,0 +1,63 @@
+"""Visibility timers at work in the real program: a clock timer hides its group in its period.
+
+A stopwatch is never active after start-up (the timer file always loads it inactive) and runs
+for whole minutes once started, so its end is tested with a fake clock in the timer scheduler's
+own tests rather than here.
+"""
+
+import time
+import unittest
+
+import driver
+from data_files import CONTAINS, ClockTimer, Group, Pattern, local_time, prepare
+
+MAIN_TITLE = "Hushcloak"
+
+
+def minutes_ago(minutes):
+    now = local_time()
+    total = (now.tm_hour * 60 + now.tm_min - minutes) % (24 * 60)
+    return divmod(total, 60)
+
+
+class ClockTimers(driver.WineTestCase):
+    def start_with_timer(self, timer):
+        prepare(groups=[Group(4, "Timed", (Pattern("Timed member", CONTAINS),))], timers=[timer])
+        peer = self.start_peer("Timed member one", "Timed member two", "Timer bystander")
+        self.start_hushcloak()
+        driver.wait_for_window(MAIN_TITLE)
+        return peer
+
+    def test_a_clock_timer_whose_period_covers_now_hides_its_group_within_two_seconds(self):
+        start_h, start_m = minutes_ago(1)
+        peer = self.start_with_timer(ClockTimer(4, start_h, start_m, duration_h=0, duration_m=30))
+        started = time.monotonic()
+        driver.wait_until(
+            lambda: [window.visible for window in peer.windows()] == [False, False, True],
+            "the timer to hide its group", timeout=2.0,
+        )
+        self.assertLess(time.monotonic() - started, 2.0)
+
+    def test_an_inactive_clock_timer_hides_nothing(self):
+        start_h, start_m = minutes_ago(1)
+        peer = self.start_with_timer(
+            ClockTimer(4, start_h, start_m, duration_h=0, duration_m=30, enabled=False)
+        )
+        with self.assertRaises(driver.DriverError):
+            driver.wait_until(
+                lambda: not all(window.visible for window in peer.windows()),
+                "any window to be hidden", timeout=3,
+            )
+
+    def test_a_clock_timer_whose_period_is_over_hides_nothing(self):
+        start_h, start_m = minutes_ago(10)
+        peer = self.start_with_timer(ClockTimer(4, start_h, start_m, duration_h=0, duration_m=5))
+        with self.assertRaises(driver.DriverError):
+            driver.wait_until(
+                lambda: not all(window.visible for window in peer.windows()),
+                "any window to be hidden", timeout=3,
+            )
+
+
+if __name__ == "__main__":
+    unittest.main()
