@@ -38,6 +38,22 @@ class ClockTimers(driver.WineTestCase):
         )
         self.assertLess(time.monotonic() - started, 2.0)
 
+    def test_at_the_end_of_its_period_a_clock_timer_shows_what_it_hid(self):
+        # The period ends at the next full minute, so this test waits up to a minute.
+        start_h, start_m = minutes_ago(1)
+        peer = self.start_with_timer(ClockTimer(4, start_h, start_m, duration_h=0, duration_m=2))
+        driver.wait_until(
+            lambda: [window.visible for window in peer.windows()] == [False, False, True],
+            "the timer to hide its group",
+        )
+        peer.show(0)
+        # A member shown by the user during the period is hidden again at the next tick.
+        driver.wait_until(lambda: not peer.windows()[0].visible, "the member to be hidden again")
+        driver.wait_until(
+            lambda: all(window.visible for window in peer.windows()),
+            "the end of the period to show the group", timeout=70,
+        )
+
     def test_an_inactive_clock_timer_hides_nothing(self):
         start_h, start_m = minutes_ago(1)
         peer = self.start_with_timer(
