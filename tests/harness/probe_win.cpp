@@ -3,6 +3,8 @@
 //   probe.exe list            one line per top-level window, fields separated by tabs:
 //                             HANDLE PROCESS-ID VISIBLE SHOWCMD CLASS TITLE
 //   probe.exe texts TITLE     the texts of the child windows of the top-level window TITLE
+//   probe.exe quit IMAGE      posts WM_QUIT to every thread of the processes running IMAGE
+//                             (hushcloak.exe), as another program would to end their loops
 //   probe.exe click TITLE CAPTION
 //                             clicks the button CAPTION ('&' marks ignored) of the visible
 //                             top-level window TITLE, as a user would answer a message box
@@ -12,6 +14,9 @@
 
 #include <windows.h>
 
+#include <tlhelp32.h>
+
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -82,6 +87,34 @@ int texts(const std::wstring& title) {
     return 0;
 }
 
+int post_quit(const std::wstring& image) {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS | TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) {
+        return 1;
+    }
+    std::vector<DWORD> process_ids;
+    PROCESSENTRY32W process{};
+    process.dwSize = sizeof(process);
+    for (BOOL more = Process32FirstW(snapshot, &process); more;
+         more = Process32NextW(snapshot, &process)) {
+        if (_wcsicmp(process.szExeFile, image.c_str()) == 0) {
+            process_ids.push_back(process.th32ProcessID);
+        }
+    }
+    int posted = 0;
+    THREADENTRY32 thread{};
+    thread.dwSize = sizeof(thread);
+    for (BOOL more = Thread32First(snapshot, &thread); more;
+         more = Thread32Next(snapshot, &thread)) {
+        if (std::ranges::find(process_ids, thread.th32OwnerProcessID) != process_ids.end() &&
+            PostThreadMessageW(thread.th32ThreadID, WM_QUIT, 0, 0)) {
+            ++posted;
+        }
+    }
+    CloseHandle(snapshot);
+    return posted > 0 ? 0 : 1;
+}
+
 int click(const std::wstring& title, const std::wstring& caption) {
     HWND window = visible_window_titled(title);
     if (window == nullptr) {
@@ -109,6 +142,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (arguments.size() == 2 && arguments[0] == L"texts") {
         return texts(arguments[1]);
+    }
+    if (arguments.size() == 2 && arguments[0] == L"quit") {
+        return post_quit(arguments[1]);
     }
     if (arguments.size() == 3 && arguments[0] == L"click") {
         return click(arguments[1], arguments[2]);
