@@ -142,6 +142,15 @@ def click_button(window_title, caption, timeout=TIMEOUT):
     )
 
 
+def post_command(window_title, command_id, timeout=TIMEOUT):
+    """Sends a menu command (WM_COMMAND) to a window, as if the user chose that menu item."""
+    wait_until(
+        lambda: probe("command", window_title, str(command_id))[0] == 0,
+        f'the window "{window_title}" to take command {command_id}',
+        timeout,
+    )
+
+
 def xdotool(*arguments, timeout=TIMEOUT):
     try:
         result = subprocess.run(

@@ -57,6 +57,14 @@ class MessageBoxesAnswered(driver.WineTestCase):
         driver.wait_for_no_window("Smoke question")
 
 
+class MenuCommands(driver.WineTestCase):
+    def test_a_posted_command_reaches_the_window(self):
+        peer = self.start_peer("Smoke command window")
+        handle = driver.wait_for_window("Smoke command window").handle
+        driver.post_command("Smoke command window", 40001)
+        self.assertEqual(peer.next_event(), f"command {handle} 40001")
+
+
 class RealKeyPresses(driver.WineTestCase):
     def test_a_key_press_reaches_a_registered_hot_key(self):
         peer = self.start_peer("Smoke hot key window")

@@ -13,6 +13,7 @@
 //   hotkey MODIFIERS KEY                        registers a global hot key; answers "ok ID", and
 //                                               every press prints "event hotkey ID"
 //   quit                                        ends the program with exit code 0
+// A menu command (WM_COMMAND) that reaches a window prints "event command HANDLE ID".
 // End of input ends the program too.
 #include "harness/utf8_win.h"
 #include "harness/window_text_win.h"
@@ -217,10 +218,19 @@ LRESULT CALLBACK control_procedure(HWND window, UINT message, WPARAM wparam, LPA
     return DefWindowProcW(window, message, wparam, lparam);
 }
 
+LRESULT CALLBACK peer_window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_COMMAND) {
+        say(L"event command " + harness::handle_text(window) + L" " +
+            std::to_wstring(LOWORD(wparam)));
+        return 0;
+    }
+    return DefWindowProcW(window, message, wparam, lparam);
+}
+
 bool register_classes(HINSTANCE instance) {
     WNDCLASSEXW peer_window{};
     peer_window.cbSize = sizeof(peer_window);
-    peer_window.lpfnWndProc = DefWindowProcW;
+    peer_window.lpfnWndProc = peer_window_procedure;
     peer_window.hInstance = instance;
     peer_window.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     peer_window.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);

@@ -8,6 +8,9 @@
 //   probe.exe click TITLE CAPTION
 //                             clicks the button CAPTION ('&' marks ignored) of the visible
 //                             top-level window TITLE, as a user would answer a message box
+//   probe.exe command TITLE ID
+//                             posts WM_COMMAND with the command ID to the visible top-level
+//                             window TITLE, as if the user chose that menu item
 // Exit code 0 on success, 1 when the window or button is not there, 2 for a bad command line.
 #include "harness/utf8_win.h"
 #include "harness/window_text_win.h"
@@ -18,6 +21,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -132,6 +136,27 @@ int click(const std::wstring& title, const std::wstring& caption) {
     return 1;
 }
 
+// A menu command identifier: a decimal number from 0 to 65535.
+std::optional<WORD> command_id(const std::wstring& text) {
+    if (text.empty() || text.size() > 5 ||
+        text.find_first_not_of(L"0123456789") != std::wstring::npos) {
+        return std::nullopt;
+    }
+    const unsigned long value = std::stoul(text);
+    if (value > 0xFFFF) {
+        return std::nullopt;
+    }
+    return static_cast<WORD>(value);
+}
+
+int post_command(const std::wstring& title, WORD id) {
+    HWND window = visible_window_titled(title);
+    if (window == nullptr) {
+        return 1;
+    }
+    return PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0) ? 0 : 1;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -149,6 +174,11 @@ int wmain(int argc, wchar_t** argv) {
     if (arguments.size() == 3 && arguments[0] == L"click") {
         return click(arguments[1], arguments[2]);
     }
-    std::wcerr << L"usage: probe.exe list | texts TITLE | click TITLE CAPTION\n";
+    if (arguments.size() == 3 && arguments[0] == L"command") {
+        if (const auto id = command_id(arguments[2])) {
+            return post_command(arguments[1], *id);
+        }
+    }
+    std::wcerr << L"usage: probe.exe list | texts TITLE | click TITLE CAPTION | command TITLE ID\n";
     return 2;
 }
