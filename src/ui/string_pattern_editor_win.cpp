@@ -1,0 +1,89 @@
+#include "ui/string_pattern_editor_win.h"
+
+#include "app/message_box_win.h"
+#include "editors_resource.h"
+#include "ui/pattern_entry_row_win.h"
+
+namespace {
+
+class StringPatternEditor {
+public:
+    explicit StringPatternEditor(const Pattern& pattern) : pattern_(pattern) {}
+
+    std::optional<Pattern> run(HWND owner) {
+        const INT_PTR result = DialogBoxParamW(
+            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_STRING_PATTERN_EDITOR), owner,
+            &StringPatternEditor::dialog_procedure, reinterpret_cast<LPARAM>(this));
+        if (result != IDOK) {
+            return std::nullopt;
+        }
+        return pattern_;
+    }
+
+private:
+    static INT_PTR CALLBACK dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
+                                             LPARAM lparam) {
+        if (message == WM_INITDIALOG) {
+            SetWindowLongPtrW(dialog, GWLP_USERDATA, lparam);
+            return reinterpret_cast<StringPatternEditor*>(lparam)->on_init_dialog(dialog);
+        }
+        auto* editor =
+            reinterpret_cast<StringPatternEditor*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
+        if (editor == nullptr || message != WM_COMMAND) {
+            return FALSE;
+        }
+        return editor->on_command(LOWORD(wparam), HIWORD(wparam));
+    }
+
+    INT_PTR on_init_dialog(HWND dialog) {
+        dialog_ = dialog;
+        show_pattern_entry(dialog_, entry_for(pattern_));
+        focus_phrase();
+        centre_on_parent(dialog_);
+        // The focus is set here, so the dialog manager must not move it.
+        return FALSE;
+    }
+
+    INT_PTR on_command(WORD id, WORD notification) {
+        switch (id) {
+        case IDOK:
+            confirm();
+            return TRUE;
+        case IDCANCEL:
+            EndDialog(dialog_, IDCANCEL);
+            return TRUE;
+        case IDC_PATTERN_COMPARISON:
+            if (notification == CBN_CLOSEUP) {
+                SetFocus(phrase_box(dialog_));
+            }
+            return TRUE;
+        default:
+            return FALSE;
+        }
+    }
+
+    void confirm() {
+        const PatternEntry entry = read_pattern_entry(dialog_);
+        if (entry.phrase.empty()) {
+            information_box(dialog_, L"Invalid Phrase", L"No pattern phrase has been specified.");
+            focus_phrase();
+            return;
+        }
+        pattern_ = pattern_from(entry);
+        EndDialog(dialog_, IDOK);
+    }
+
+    // Also selects the whole phrase, so that typing replaces it.
+    void focus_phrase() const {
+        SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(phrase_box(dialog_)), TRUE);
+    }
+
+    Pattern pattern_;
+    HWND dialog_ = nullptr;
+};
+
+} // namespace
+
+std::optional<Pattern> edit_string_pattern(HWND owner, const Pattern& pattern) {
+    return StringPatternEditor(pattern).run(owner);
+}
