@@ -1,0 +1,226 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+// Works the modal dialogs and message boxes that the code under test opens, from inside their
+// modal loops, as a user would: a thread timer waits for a shown window of this thread with
+// the next step's caption and runs the step on it. Steps post their clicks, so each click is
+// handled (and any dialog it opens is running) before the next step starts. A script that has
+// not finished in time closes every window the thread shows, so a failing test ends instead of
+// hanging. Of nested scripts the newest works until it goes.
+class ModalScript {
+public:
+    using Action = std::function<void(HWND window)>;
+
+    ModalScript() {
+        previous_ = std::exchange(active_, this);
+        deadline_ = GetTickCount64() + TIME_LIMIT_MILLISECONDS;
+        timer_ = SetTimer(nullptr, 0, TICK_MILLISECONDS, &ModalScript::tick);
+    }
+    ModalScript(const ModalScript&) = delete;
+    ModalScript& operator=(const ModalScript&) = delete;
+    ~ModalScript() {
+        KillTimer(nullptr, timer_);
+        active_ = previous_;
+    }
+
+    // Adds a step that acts on the window with this caption once it is shown.
+    ModalScript& on(const std::wstring& caption, Action action) {
+        steps_.push_back({caption, std::move(action)});
+        return *this;
+    }
+
+    // Every step ran in time.
+    bool finished() const { return steps_.empty() && !timed_out_; }
+    // The captions of the windows the steps ran on, in order.
+    const std::vector<std::wstring>& seen() const { return seen_; }
+
+private:
+    static constexpr UINT TICK_MILLISECONDS = 10;
+    static constexpr ULONGLONG TIME_LIMIT_MILLISECONDS = 20000;
+
+    struct Step {
+        std::wstring caption;
+        Action action;
+    };
+
+    static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
+        if (active_ != nullptr) {
+            active_->run_next_step();
+        }
+    }
+
+    void run_next_step() {
+        if (GetTickCount64() > deadline_) {
+            timed_out_ = true;
+            for (HWND window : shown_windows()) {
+                PostMessageW(window, WM_CLOSE, 0, 0);
+            }
+            return;
+        }
+        if (steps_.empty()) {
+            return;
+        }
+        const HWND window = shown_window(steps_.front().caption);
+        if (window == nullptr) {
+            return;
+        }
+        // Taken off first: a step may start a modal loop in which this timer ticks again.
+        Step step = std::move(steps_.front());
+        steps_.pop_front();
+        seen_.push_back(step.caption);
+        step.action(window);
+    }
+
+    static std::vector<HWND> shown_windows() {
+        std::vector<HWND> windows;
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND window, LPARAM found) {
+                if (IsWindowVisible(window)) {
+                    reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&windows));
+        return windows;
+    }
+
+    static HWND shown_window(const std::wstring& caption) {
+        for (HWND window : shown_windows()) {
+            wchar_t text[256] = {};
+            GetWindowTextW(window, text, 256);
+            if (caption == text) {
+                return window;
+            }
+        }
+        return nullptr;
+    }
+
+    static inline ModalScript* active_ = nullptr;
+    ModalScript* previous_ = nullptr;
+    UINT_PTR timer_ = 0;
+    ULONGLONG deadline_ = 0;
+    bool timed_out_ = false;
+    std::deque<Step> steps_;
+    std::vector<std::wstring> seen_;
+};
+
+// What a user does to the controls of a dialog.
+namespace user {
+
+inline HWND item(HWND dialog, int id) {
+    return GetDlgItem(dialog, id);
+}
+
+inline void click(HWND dialog, int id) {
+    PostMessageW(item(dialog, id), BM_CLICK, 0, 0);
+}
+
+inline void type(HWND dialog, int id, const std::wstring& text) {
+    SetDlgItemTextW(dialog, id, text.c_str());
+}
+
+inline std::wstring text_of(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// Picks an entry of a drop-down list, which tells the dialog as the list itself would.
+inline void choose(HWND dialog, int id, int index) {
+    SendMessageW(item(dialog, id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(item(dialog, id)));
+}
+
+inline std::wstring chosen_text(HWND dialog, int id) {
+    const auto index = SendMessageW(item(dialog, id), CB_GETCURSEL, 0, 0);
+    if (index == CB_ERR) {
+        return L"";
+    }
+    std::wstring text(
+        static_cast<std::size_t>(SendMessageW(item(dialog, id), CB_GETLBTEXTLEN, index, 0)) + 1,
+        L'\0');
+    text.resize(static_cast<std::size_t>(SendMessageW(item(dialog, id), CB_GETLBTEXT, index,
+                                                      reinterpret_cast<LPARAM>(text.data()))));
+    return text;
+}
+
+inline std::vector<std::wstring> choices(HWND dialog, int id) {
+    std::vector<std::wstring> texts;
+    const auto count = SendMessageW(item(dialog, id), CB_GETCOUNT, 0, 0);
+    for (LRESULT index = 0; index < count; ++index) {
+        wchar_t text[128] = {};
+        SendMessageW(item(dialog, id), CB_GETLBTEXT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(text));
+        texts.emplace_back(text);
+    }
+    return texts;
+}
+
+inline bool checked(HWND dialog, int id) {
+    return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+}
+
+inline bool enabled(HWND dialog, int id) {
+    return IsWindowEnabled(item(dialog, id)) != FALSE;
+}
+
+// A list box line picked with the mouse or the keyboard; -1 clears the selection.
+inline void select_line(HWND dialog, int id, int line) {
+    SendMessageW(item(dialog, id), LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(item(dialog, id)));
+}
+
+inline void double_click_line(HWND dialog, int id, int line) {
+    select_line(dialog, id, line);
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_DBLCLK),
+                 reinterpret_cast<LPARAM>(item(dialog, id)));
+}
+
+inline std::vector<std::wstring> lines(HWND dialog, int id) {
+    std::vector<std::wstring> texts;
+    const auto count = SendMessageW(item(dialog, id), LB_GETCOUNT, 0, 0);
+    for (LRESULT line = 0; line < count; ++line) {
+        std::wstring text(
+            static_cast<std::size_t>(SendMessageW(item(dialog, id), LB_GETTEXTLEN, line, 0)) + 1,
+            L'\0');
+        text.resize(static_cast<std::size_t>(SendMessageW(item(dialog, id), LB_GETTEXT, line,
+                                                          reinterpret_cast<LPARAM>(text.data()))));
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+inline int selected_line(HWND dialog, int id) {
+    const auto line = SendMessageW(item(dialog, id), LB_GETCURSEL, 0, 0);
+    return line == LB_ERR ? -1 : static_cast<int>(line);
+}
+
+// The text of a message box.
+inline std::wstring message_of(HWND box) {
+    return text_of(item(box, 0xFFFF));
+}
+
+// The window's close box (or Alt+F4).
+inline void close_window(HWND window) {
+    PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+// Escape in a dialog: the dialog manager's cancel command.
+inline void press_escape(HWND dialog) {
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+}
+
+} // namespace user
