@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -88,29 +89,17 @@ TEST_F(StringPatternEditor, OpensShowingThePatternWithThePhraseSelected) {
     EXPECT_EQ(HIWORD(selection), 11) << "the whole phrase is selected";
 }
 
-TEST_F(StringPatternEditor, ShowsEveryComparisonByItsOwnEntry) {
-    const std::vector<std::pair<int, std::wstring>> cases{
-        {Pattern::STARTS_WITH, L"Starts With"},
-        {Pattern::CONTAINS, L"Contains"},
-        {Pattern::ENDS_WITH, L"Ends With"},
-        {Pattern::EXACTLY_MATCHES, L"Exactly Matches"}};
-    for (const auto& [compare, entry] : cases) {
-        std::wstring comparison;
-        ModalScript each;
-        each.on(EDITOR, [&](HWND editor) {
-            comparison = user::chosen_text(editor, IDC_PATTERN_COMPARISON);
-            user::click(editor, IDOK);
-        });
-        const auto result = edit_string_pattern(owner, pattern(compare, 0, L"x", false));
-        EXPECT_EQ(comparison, entry);
-        ASSERT_TRUE(result.has_value());
-        EXPECT_EQ(result->compare, compare);
-    }
-}
-
-TEST_F(StringPatternEditor, ModesWithoutAnEntryShowAsContainsAndAreStoredAsContains) {
-    // Never (0), everything (5) and values no file should hold.
-    for (const int compare : {0, 5, 9}) {
+TEST_F(StringPatternEditor, ShowsEachCompareModeByItsEntryAndStoresTheEntryBack) {
+    // Never (0), everything (5) and unknown modes have no entry of their own.
+    const std::vector<std::tuple<int, std::wstring, int>> cases{
+        {Pattern::STARTS_WITH, L"Starts With", Pattern::STARTS_WITH},
+        {Pattern::CONTAINS, L"Contains", Pattern::CONTAINS},
+        {Pattern::ENDS_WITH, L"Ends With", Pattern::ENDS_WITH},
+        {Pattern::EXACTLY_MATCHES, L"Exactly Matches", Pattern::EXACTLY_MATCHES},
+        {Pattern::NEVER, L"Contains", Pattern::CONTAINS},
+        {Pattern::EVERYTHING, L"Contains", Pattern::CONTAINS},
+        {9, L"Contains", Pattern::CONTAINS}};
+    for (const auto& [compare, entry, stored] : cases) {
         std::wstring comparison;
         ModalScript each;
         each.on(EDITOR, [&](HWND editor) {
@@ -118,9 +107,9 @@ TEST_F(StringPatternEditor, ModesWithoutAnEntryShowAsContainsAndAreStoredAsConta
             user::click(editor, IDOK);
         });
         const auto result = edit_string_pattern(owner, pattern(compare, 0, L"Start", false));
-        EXPECT_EQ(comparison, L"Contains") << compare;
+        EXPECT_EQ(comparison, entry) << compare;
         ASSERT_TRUE(result.has_value());
-        EXPECT_EQ(*result, pattern(Pattern::CONTAINS, 0, L"Start", false)) << compare;
+        EXPECT_EQ(*result, pattern(stored, 0, L"Start", false)) << compare;
     }
 }
 
@@ -201,21 +190,6 @@ TEST_F(StringPatternEditor, TypingStopsAt64CharactersButALongerStoredPhraseIsKep
     EXPECT_EQ(limit, 64);
     ASSERT_TRUE(result.has_value());
     EXPECT_EQ(result->phrase, stored);
-}
-
-TEST_F(StringPatternEditor, OpensCentredOnItsOwner) {
-    RECT editor_rect{};
-    script.on(EDITOR, [&](HWND editor) {
-        GetWindowRect(editor, &editor_rect);
-        user::click(editor, IDCANCEL);
-    });
-    run(Pattern{});
-    RECT owner_rect{};
-    GetWindowRect(owner, &owner_rect);
-    EXPECT_NEAR((editor_rect.left + editor_rect.right) / 2,
-                (owner_rect.left + owner_rect.right) / 2, 1);
-    EXPECT_NEAR((editor_rect.top + editor_rect.bottom) / 2,
-                (owner_rect.top + owner_rect.bottom) / 2, 1);
 }
 
 } // namespace
