@@ -57,7 +57,8 @@ hushcloak_pid=$!
 # Start-up is over when the main window appears, or after a while when it starts in the tray.
 for _ in $(seq "$startup_seconds"); do
     kill -0 "$hushcloak_pid" 2>/dev/null || break
-    if wine "$build/tests/harness/probe.exe" list 2>/dev/null | grep -q $'\t1\t.*\tHushcloak\r\?$'; then
+    if wine "$build/tests/harness/probe.exe" list 2>/dev/null |
+        grep -q $'\t1\t.*\tHushcloak$'; then
         break
     fi
     sleep 1

@@ -16,13 +16,15 @@ runs=()
 heading() { printf '\n==== %s\n' "$*"; }
 
 step() {
-    local name=$1
+    local name=$1 started_step=$SECONDS
     shift
     heading "$name"
     if ! "$@"; then
         failed_steps+=("$name")
+        echo "$name failed after $((SECONDS - started_step)) s"
         return 1
     fi
+    echo "$name took $((SECONDS - started_step)) s"
 }
 
 build() {
@@ -36,10 +38,12 @@ run_tests() {
     local results=$root/$preset/test-results
     rm -rf "$results"
     mkdir -p "$results"
+    local started_tests=$SECONDS
     heading "$preset tests"
     ctest --test-dir "$root/$preset" --output-on-failure -j "$parallel" \
         --output-junit "$results/ctest.xml"
     runs+=("$results/ctest.xml:$results")
+    echo "$preset tests took $((SECONDS - started_tests)) s"
 }
 
 summarise() {
@@ -51,7 +55,6 @@ summarise() {
     python3 "$repo/scripts/summarise_tests.py" "${arguments[@]}" "${runs[@]}"
 }
 
-started=$(date +%s)
 if ! step "set-up" bash "$repo/scripts/setup.sh"; then
     summarise
     exit 1
@@ -68,5 +71,5 @@ if step "win64 build" build win64; then
 fi
 step "win32 build" build win32
 
-heading "took $(($(date +%s) - started)) s"
+heading "everything took $SECONDS s"
 summarise

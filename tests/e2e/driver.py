@@ -102,9 +102,11 @@ def top_level_windows():
         raise DriverError(f"probe list failed with exit code {code}")
     windows = []
     for line in output.splitlines():
-        handle, process_id, visible, show_command, class_name, title = line.rstrip("\r").split("\t", 5)
+        handle, process_id, visible, show_command, class_name, title = line.split("\t", 5)
         windows.append(
-            TopLevelWindow(handle, int(process_id), visible == "1", int(show_command), class_name, title)
+            TopLevelWindow(
+                handle, int(process_id), visible == "1", int(show_command), class_name, title
+            )
         )
     return windows
 

@@ -28,7 +28,7 @@ start_display() {
     for tries in $(seq 100); do
         display_number=$(tr -dc '0-9' <"$display_file")
         [ -n "$display_number" ] && return
-        kill -0 "$xvfb_pid" 2>/dev/null || break
+        is_running "$xvfb_pid" || break
         sleep 0.1
     done
     echo "Xvfb did not start:" >&2
@@ -73,11 +73,19 @@ HUSHCLOAK_SCREENSHOT_DIR_WINDOWS=$windows_screenshots
 END
 }
 
+# A process that has ended but was not yet reaped by its parent counts as gone.
+is_running() {
+    local stat
+    stat=$(cat "/proc/$1/stat" 2>/dev/null) || return 1
+    stat=${stat##*) }
+    [ "${stat:0:1}" != Z ]
+}
+
 stop_process() {
     local pid=$1 tries
     kill "$pid" 2>/dev/null || return 0
     for tries in $(seq 50); do
-        kill -0 "$pid" 2>/dev/null || return 0
+        is_running "$pid" || return 0
         sleep 0.1
     done
     kill -9 "$pid" 2>/dev/null || true
