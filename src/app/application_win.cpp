@@ -5,6 +5,7 @@
 #include "app/message_box_win.h"
 #include "resource.h"
 #include "storage/screen_size_win.h"
+#include "update/update_check_win.h"
 
 #include <commctrl.h>
 
@@ -23,7 +24,10 @@ bool Application::initialise() {
 
     initialised = true;
     write_log(diagnostic_messages(), files->log_path());
-    // The update check starts here when the settings ask for it.
+    if (files->settings().check_updates()) {
+        update_thread.set_parameter(this);
+        update_thread.start(&check_for_updates, UPDATE_CHECK_INTERVAL_MILLISECONDS);
+    }
     return true;
 }
 

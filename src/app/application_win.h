@@ -29,6 +29,11 @@ public:
     HICON program_icon() const override { return small_icon.get(); }
     Settings& settings() override { return files->settings(); }
 
+    // What the update check needs on its own thread: the main window, which owns its boxes
+    // and carries out its exit request, and the thread it runs on, which it ends once done.
+    HWND main_window_handle() const { return main_window.handle(); }
+    engine::thread& update_worker() { return update_thread; }
+
 private:
     void find_directories();
     void load_data();

@@ -2,7 +2,31 @@
 
 #include "app/message_box_win.h"
 
+#include <objbase.h>
 #include <shellapi.h>
+
+namespace {
+
+// The shell may hand a web address to a browser through COM, which needs the calling thread
+// to be in an apartment; the update thread is in none of its own.
+class ComApartment {
+public:
+    ComApartment()
+        : joined_(SUCCEEDED(
+              CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment() {
+        if (joined_) {
+            CoUninitialize();
+        }
+    }
+
+private:
+    bool joined_;
+};
+
+} // namespace
 
 bool WindowsUpdateDesktop::ask_yes_no(const std::wstring& caption, const std::wstring& text) {
     return ::ask_yes_no(main_window_, caption, text);
@@ -13,6 +37,7 @@ void WindowsUpdateDesktop::warning_box(const std::wstring& caption, const std::w
 }
 
 bool WindowsUpdateDesktop::open_web_page(const std::wstring& url) {
+    const ComApartment apartment;
     const auto result = reinterpret_cast<INT_PTR>(
         ShellExecuteW(nullptr, L"open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     return result > 32;
