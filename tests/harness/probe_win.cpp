@@ -21,11 +21,21 @@
 
 #include <algorithm>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace {
+
+struct HandleClose {
+    void operator()(HANDLE handle) const {
+        if (handle != INVALID_HANDLE_VALUE) {
+            CloseHandle(handle);
+        }
+    }
+};
+using Snapshot = std::unique_ptr<void, HandleClose>;
 
 void say(const std::wstring& line) {
     std::cout << harness::to_utf8(line) << '\n';
@@ -92,10 +102,11 @@ int texts(const std::wstring& title) {
 }
 
 int post_quit(const std::wstring& image) {
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS | TH32CS_SNAPTHREAD, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) {
+    const Snapshot owner(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS | TH32CS_SNAPTHREAD, 0));
+    if (owner.get() == INVALID_HANDLE_VALUE) {
         return 1;
     }
+    HANDLE snapshot = owner.get();
     std::vector<DWORD> process_ids;
     PROCESSENTRY32W process{};
     process.dwSize = sizeof(process);
@@ -115,7 +126,6 @@ int post_quit(const std::wstring& image) {
             ++posted;
         }
     }
-    CloseHandle(snapshot);
     return posted > 0 ? 0 : 1;
 }
 
