@@ -40,9 +40,9 @@ std::wstring Win32WindowSystem::title(WindowHandle window) {
 }
 
 bool Win32WindowSystem::is_visible(WindowHandle window) {
-    WINDOWINFO info = {};
-    info.cbSize = sizeof(info);
-    return GetWindowInfo(to_hwnd(window), &info) && (info.dwStyle & WS_VISIBLE) != 0;
+    // The style alone: GetWindowInfo would also work out the window's rectangles, which makes
+    // it the costliest read of a pass.
+    return (GetWindowLongPtrW(to_hwnd(window), GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 std::optional<int> Win32WindowSystem::placement_show_state(WindowHandle window) {
