@@ -91,7 +91,7 @@ void WindowPage::rebuild_rows(const std::vector<int>& indices) {
     }
     for (int row = 0; row < wanted; ++row) {
         const int index = indices[static_cast<std::size_t>(row)];
-        const auto found = remembered_selection_.find(model->windows.record(index).hwnd);
+        const auto found = remembered_selection_.find(record_at(index).hwnd);
         const bool selected = found != remembered_selection_.end() && found->second;
         LVITEMW item{};
         item.mask = LVIF_PARAM | LVIF_STATE | LVIF_TEXT;
@@ -114,13 +114,18 @@ void WindowPage::sort_rows() {
 
 int CALLBACK WindowPage::compare_rows(LPARAM left, LPARAM right, LPARAM page) {
     const auto* self = reinterpret_cast<const WindowPage*>(page);
-    const auto& windows = self->model->windows;
-    return self->sort_order_.compare(windows.record(static_cast<int>(left)),
-                                     windows.record(static_cast<int>(right)));
+    return self->sort_order_.compare(self->record_at(static_cast<int>(left)),
+                                     self->record_at(static_cast<int>(right)));
+}
+
+const WindowRecord& WindowPage::record_at(int index) const {
+    static const WindowRecord none;
+    const auto& windows = model->windows;
+    return windows.contains_index(index) ? windows.records[static_cast<std::size_t>(index)] : none;
 }
 
 std::wstring WindowPage::row_text(int entry, int column) const {
-    const auto record = model->windows.record(entry);
+    const auto& record = record_at(entry);
     if (column != 0) {
         return record.image_name;
     }

@@ -66,6 +66,8 @@ private:
     void sort_rows();
     static int CALLBACK compare_rows(LPARAM left, LPARAM right, LPARAM page);
     std::wstring row_text(int entry, int column) const;
+    // The record a row shows; an empty record for an index that no longer exists.
+    const WindowRecord& record_at(int index) const;
 
     INT_PTR on_notify(const NMHDR& header);
     void on_row_state_changed(const NMLISTVIEW& change);

@@ -1,0 +1,233 @@
+#pragma once
+
+#include "engine/fake_waiter.h"
+#include "engine/fake_window_system.h"
+#include "engine/window_engine.h"
+#include "engine/window_system_win.h"
+#include "model/data_model.h"
+#include "pages_resource.h"
+#include "resource.h"
+#include "ui/list_drawing_resources_win.h"
+#include "ui/list_rows_win.h"
+#include "ui/page_host_win.h"
+#include "ui/tab_pages_win.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+struct Question {
+    std::wstring caption;
+    std::wstring text;
+
+    bool operator==(const Question&) const = default;
+};
+
+inline void PrintTo(const Question& question, std::ostream* out) {
+    *out << "\"" << std::string(question.caption.begin(), question.caption.end()) << "\"";
+}
+
+// The main dialog as the pages and the window engine see it: the real dialog from the
+// program's resources with its tab control, over fake foreign windows. Questions are answered
+// from a queue (No when it is empty) and recorded.
+class PageHost final : public engine::page_host, public engine::engine_host {
+public:
+    PageHost(DataModel& model, engine::window_system& windows, engine::waiter& waiter)
+        : engine_(model, windows, *this, waiter), windows_(windows) {
+        dialog_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAIN), nullptr,
+                                     &PageHost::dialog_procedure, 0);
+        SetWindowPos(dialog_, nullptr, 0, 0, 900, 560, SWP_NOZORDER | SWP_NOMOVE);
+        ShowWindow(dialog_, SW_SHOWNORMAL);
+    }
+    PageHost(const PageHost&) = delete;
+    PageHost& operator=(const PageHost&) = delete;
+    ~PageHost() override {
+        pages.destroy();
+        DestroyWindow(dialog_);
+    }
+
+    HWND tab_control() const { return GetDlgItem(dialog_, IDC_MAIN_TABS); }
+    HWND frame() const { return GetDlgItem(dialog_, IDC_MAIN_FRAME); }
+
+    // engine::page_host
+    HWND main_dialog() const override { return dialog_; }
+    bool main_window_shown() const override { return shown; }
+    void hide_main_window() override {
+        ++main_window_hides;
+        shown = false;
+    }
+    WindowEngine& window_engine() override { return engine_; }
+    engine::window_system& windows() override { return windows_; }
+    const ListDrawingResources& list_drawing() const override { return drawing_; }
+    int current_tab_index() const override { return pages.current_index(); }
+    bool switch_to_tab(int index) override { return pages.switch_to_tab(index); }
+    bool ask_yes_no(const std::wstring& caption, const std::wstring& text) override {
+        questions.push_back({caption, text});
+        if (answers.empty()) {
+            return false;
+        }
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    // engine::engine_host
+    WindowHandle main_window() const override { return to_window_handle(dialog_); }
+    bool exiting() const override { return false; }
+    void refresh_current_page() override {
+        if (auto* page = pages.current_page()) {
+            page->refresh_windows();
+        }
+    }
+    void stop_refresh_timer() override {}
+    void start_refresh_timer() override {}
+
+    engine::TabPages pages;
+    bool shown = true;
+    int main_window_hides = 0;
+    std::deque<bool> answers;
+    std::vector<Question> questions;
+
+private:
+    static INT_PTR CALLBACK dialog_procedure(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+    HWND dialog_ = nullptr;
+    ListDrawingResources drawing_;
+    WindowEngine engine_;
+    engine::window_system& windows_;
+};
+
+// The five pages in a main dialog over fake foreign windows, and the ways a user works them.
+class PageTest : public ::testing::Test {
+protected:
+    void TearDown() override { host.pages.destroy(); }
+
+    // Takes a snapshot of the fake windows and builds the pages on it.
+    void create_pages() {
+        host.window_engine().enumerate_windows();
+        ASSERT_TRUE(host.pages.create_pages(host, host.tab_control(), model));
+        host.pages.layout(host.main_dialog(), host.frame());
+    }
+
+    WindowHandle add_window(const std::wstring& title, const std::wstring& image = L"app.exe",
+                            int show_state = show_command::NORMAL) {
+        const auto process = next_process_id_++;
+        system.set_process_image(process, L"\\Device\\HarddiskVolume1\\" + image);
+        return system.add_window({title, true, show_state, 0, process});
+    }
+
+    // A window that some other program hid.
+    WindowHandle add_hidden_window(const std::wstring& title) {
+        return system.add_window({title, false, show_command::NORMAL, 0, 0});
+    }
+
+    HWND page_window(int page) const { return host.pages.page(page)->window_handle(); }
+    HWND control(int page, int id) const { return GetDlgItem(page_window(page), id); }
+    HWND list(int page) const { return control(page, list_id(page)); }
+
+    static int list_id(int page) {
+        switch (page) {
+        case 2:
+            return IDC_GROUP_LIST;
+        case 3:
+            return IDC_HOT_KEY_LIST;
+        case 4:
+            return IDC_TIMER_LIST;
+        default:
+            return IDC_WINDOW_LIST;
+        }
+    }
+
+    std::wstring cell(int page, int row, int column) const {
+        wchar_t text[1024] = {};
+        ListView_GetItemText(list(page), row, column, text, 1024);
+        return text;
+    }
+
+    // The texts of one column, in display order.
+    std::vector<std::wstring> column(int page, int column_index = 0) const {
+        std::vector<std::wstring> texts;
+        const int count = ListView_GetItemCount(list(page));
+        for (int row = 0; row < count; ++row) {
+            texts.push_back(cell(page, row, column_index));
+        }
+        return texts;
+    }
+
+    std::vector<std::wstring> selected_titles(int page) const {
+        std::vector<std::wstring> texts;
+        const int count = ListView_GetItemCount(list(page));
+        for (int row = 0; row < count; ++row) {
+            if (is_row_selected(list(page), row)) {
+                texts.push_back(cell(page, row, 0));
+            }
+        }
+        return texts;
+    }
+
+    int row_of(int page, const std::wstring& title) const {
+        const auto texts = column(page);
+        for (std::size_t row = 0; row < texts.size(); ++row) {
+            if (texts[row] == title) {
+                return static_cast<int>(row);
+            }
+        }
+        return -1;
+    }
+
+    // Selects exactly the rows with these titles, as clicks with Ctrl held would.
+    void select(int page, const std::vector<std::wstring>& titles) const {
+        ListView_SetItemState(list(page), -1, 0, LVIS_SELECTED);
+        for (const auto& title : titles) {
+            const int row = row_of(page, title);
+            ASSERT_GE(row, 0) << "no row for the title";
+            ListView_SetItemState(list(page), row, LVIS_SELECTED | LVIS_FOCUSED,
+                                  LVIS_SELECTED | LVIS_FOCUSED);
+        }
+    }
+
+    void click(int page, int button) const { SendMessageW(control(page, button), BM_CLICK, 0, 0); }
+
+    bool enabled(int page, int button) const { return IsWindowEnabled(control(page, button)); }
+
+    void type_search(int page, const std::wstring& text) const {
+        SetWindowTextW(control(page, IDC_SEARCH_FILTER), text.c_str());
+    }
+
+    // Clicks a column header with the mouse.
+    void click_header(int page, int column_index) const {
+        const HWND header = ListView_GetHeader(list(page));
+        RECT item{};
+        Header_GetItemRect(header, column_index, &item);
+        const LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+        SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, point);
+        SendMessageW(header, WM_LBUTTONUP, 0, point);
+    }
+
+    // The list's own notification of a mouse action on it (NM_DBLCLK, NM_RCLICK).
+    void notify_list(int page, UINT code) const {
+        NMITEMACTIVATE activation{};
+        activation.hdr.hwndFrom = list(page);
+        activation.hdr.idFrom = static_cast<UINT_PTR>(list_id(page));
+        activation.hdr.code = code;
+        activation.iItem = -1;
+        SendMessageW(page_window(page), WM_NOTIFY, activation.hdr.idFrom,
+                     reinterpret_cast<LPARAM>(&activation));
+    }
+
+    bool is_hidden(WindowHandle window) { return !system.window(window).visible; }
+
+    DataModel model;
+    FakeWindowSystem system;
+    FakeWaiter waiter;
+    PageHost host{model, system, waiter};
+
+private:
+    std::uint32_t next_process_id_ = 100;
+};
