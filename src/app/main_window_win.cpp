@@ -9,6 +9,8 @@
 #include "update/update_desktop_win.h"
 #include "update/update_option_win.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 namespace {
@@ -44,6 +46,8 @@ bool MainWindow::create(engine::main_window_owner& owner, DataModel& model) {
     show_update_check_state(dialog_, owner.settings().check_updates());
     restore_placement();
     tab_control_ = GetDlgItem(dialog_, IDC_MAIN_TABS);
+    if (!pages_.create_pages(*this, tab_control_, model))
+        return false;
     layout();
     engine_->enumerate_windows();
     ShowWindow(dialog_, owner.settings().maximized() ? SW_SHOWMAXIMIZED : SW_SHOW);
@@ -54,6 +58,7 @@ bool MainWindow::create(engine::main_window_owner& owner, DataModel& model) {
     hot_keys_ = std::make_unique<HotKeyRegistration>(model, *hot_key_registrar_, *warnings_);
     hot_keys_->register_hot_keys();
     initialised_ = true;
+    select_tab(pages_.current_index());
     return true;
 }
 
@@ -62,6 +67,7 @@ void MainWindow::destroy() {
     warnings_.reset();
     hot_key_registrar_.reset();
     stop_refresh_timer();
+    pages_.destroy();
     tab_control_ = nullptr;
     if (dialog_) {
         DestroyWindow(dialog_);
@@ -131,8 +137,12 @@ bool MainWindow::main_window_shown() const {
 }
 
 void MainWindow::refresh_current_page() {
-    // The current tab page rebuilds its rows from the window records here once the pages
-    // exist; until then the tab control is empty and there is nothing to redraw.
+    if (engine::TabView* page = pages_.current_page())
+        page->refresh_windows();
+}
+
+bool MainWindow::ask_yes_no(const std::wstring& caption, const std::wstring& text) {
+    return ::ask_yes_no(dialog_, caption, text);
 }
 
 void MainWindow::hide_main_window() {
@@ -188,8 +198,11 @@ INT_PTR MainWindow::on_sizing(HWND dialog, WPARAM edge, LPARAM proposed_rect) {
     return too_small ? TRUE : FALSE;
 }
 
-void MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM) {
+void MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
+    case WM_NOTIFY:
+        on_notify(*reinterpret_cast<const NMHDR*>(lparam));
+        break;
     case WM_SIZE:
         on_size(wparam);
         break;
@@ -212,6 +225,11 @@ void MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM) {
     default:
         break;
     }
+}
+
+void MainWindow::on_notify(const NMHDR& header) {
+    if (header.hwndFrom == tab_control_ && header.code == TCN_SELCHANGE)
+        select_tab(TabCtrl_GetCurSel(tab_control_));
 }
 
 void MainWindow::on_size(WPARAM size_type) {
@@ -255,12 +273,7 @@ void MainWindow::restore_placement() {
 }
 
 void MainWindow::layout() {
-    RECT client{};
-    GetClientRect(dialog_, &client);
-    const int width = client.right - client.left;
-    const int height = client.bottom - client.top;
-    MoveWindow(GetDlgItem(dialog_, IDC_MAIN_FRAME), 6, 0, width - 12, height - 6, TRUE);
-    MoveWindow(tab_control_, 16, 16, width - 32, height - 32, TRUE);
+    pages_.layout(dialog_, GetDlgItem(dialog_, IDC_MAIN_FRAME));
 }
 
 int MainWindow::placement_show_state() const {

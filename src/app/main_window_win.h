@@ -9,6 +9,9 @@
 #include "hotkeys/hot_key_registration.h"
 #include "hotkeys/hot_key_registration_warning_win.h"
 #include "timers/timer_scheduler.h"
+#include "ui/list_drawing_resources_win.h"
+#include "ui/page_host_win.h"
+#include "ui/tab_pages_win.h"
 
 #include <windows.h>
 
@@ -37,7 +40,7 @@ public:
 // holds the global hot keys and carries the menu commands, and hands the window engine's
 // work to `WindowEngine` and the visibility timers' to `TimerScheduler`. Closing it only
 // hides it; the program ends through "E&xit".
-class MainWindow final : public engine::engine_host {
+class MainWindow final : public engine::engine_host, public engine::page_host {
 public:
     static constexpr UINT_PTR REFRESH_TIMER_ID = 1001;
     static constexpr UINT REFRESH_PERIOD_MILLISECONDS = 1000;
@@ -75,12 +78,25 @@ public:
     void stop_refresh_timer() override;
     void start_refresh_timer() override;
 
+    // engine::page_host (main_window_shown and hide_main_window as above)
+    HWND main_dialog() const override { return dialog_; }
+    WindowEngine& window_engine() override { return *engine_; }
+    engine::window_system& windows() override { return window_system_; }
+    const ListDrawingResources& list_drawing() const override { return list_drawing_; }
+    int current_tab_index() const override { return pages_.current_index(); }
+    bool switch_to_tab(int index) override { return pages_.switch_to_tab(index); }
+    bool ask_yes_no(const std::wstring& caption, const std::wstring& text) override;
+
+    // Makes a tab page current, as the tab control's selection does.
+    void select_tab(int index) { pages_.select_tab(index); }
+
 private:
     static INT_PTR CALLBACK dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
                                              LPARAM lparam);
     static void on_init_dialog(HWND dialog, LPARAM creation_parameter);
     static INT_PTR on_sizing(HWND dialog, WPARAM edge, LPARAM proposed_rect);
     void handle_message(UINT message, WPARAM wparam, LPARAM lparam);
+    void on_notify(const NMHDR& header);
     void on_size(WPARAM size_type);
     void on_command(WORD command);
     void on_timer(UINT_PTR timer_id);
@@ -107,4 +123,6 @@ private:
     std::unique_ptr<Win32HotKeyRegistrar> hot_key_registrar_;
     std::unique_ptr<WarningBoxDisplay> warnings_;
     std::unique_ptr<HotKeyRegistration> hot_keys_;
+    ListDrawingResources list_drawing_;
+    engine::TabPages pages_;
 };
