@@ -6,6 +6,7 @@
 #include "model/data_model.h"
 #include "resource.h"
 #include "storage/settings.h"
+#include "ui/ignore_list_editor_win.h"
 #include "update/update_desktop_win.h"
 #include "update/update_option_win.h"
 
@@ -253,6 +254,9 @@ void MainWindow::on_command(WORD command) {
         break;
     case ID_HELP_CHECK_FOR_UPDATES:
         toggle_update_check(dialog_, owner_->settings());
+        break;
+    case ID_EDIT_IGNORE_LIST:
+        edit_ignore_list(*this, *model_);
         break;
     default:
         break;
