@@ -10,8 +10,7 @@
 #include <string>
 
 // The one object that owns the program's state for the life of the process: the user's data,
-// the folders and files it lives in, and the update thread. The main window and the update
-// check plug into `initialise` and `shutdown` where the comments there say.
+// the folders and files it lives in, the main window and the update thread.
 class Application final : public engine::main_window_owner {
 public:
     Application() = default;
