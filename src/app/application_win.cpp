@@ -18,7 +18,6 @@ bool Application::initialise() {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
     load_program_icon();
-    // The list-drawing resources are created here.
     if (!main_window.create(*this, model))
         return false;
 
@@ -38,7 +37,6 @@ bool Application::shutdown(bool silent) {
         files->save(model);
         write_log(diagnostic_messages(), files->log_path());
     }
-    // The list-drawing resources are released here.
     main_window.destroy();
     initialised = false;
     end_process(0);
