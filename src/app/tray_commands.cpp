@@ -80,10 +80,10 @@ void TrayCommands::carry_out(int identifier) {
     case TrayCommandKind::TOGGLE_TIMER:
         scheduler_.toggle_timer(command->index);
         break;
-    case TrayCommandKind::HIDE_WINDOW:
+    case TrayCommandKind::HIDE_LISTED_WINDOW:
         hide_listed_window(command->index);
         break;
-    case TrayCommandKind::SHOW_WINDOW:
+    case TrayCommandKind::SHOW_LISTED_WINDOW:
         show_listed_window(command->index);
         break;
     case TrayCommandKind::HIDE_ALL_WINDOWS:

@@ -18,8 +18,8 @@ constexpr std::array<EntryRange, 5> ENTRY_RANGES{{
     {TrayCommandKind::HIDE_GROUP, tray_menu_id::HIDE_GROUP_BASE},
     {TrayCommandKind::SHOW_GROUP, tray_menu_id::SHOW_GROUP_BASE},
     {TrayCommandKind::TOGGLE_TIMER, tray_menu_id::TOGGLE_TIMER_BASE},
-    {TrayCommandKind::HIDE_WINDOW, tray_menu_id::HIDE_WINDOW_BASE},
-    {TrayCommandKind::SHOW_WINDOW, tray_menu_id::SHOW_WINDOW_BASE},
+    {TrayCommandKind::HIDE_LISTED_WINDOW, tray_menu_id::HIDE_WINDOW_BASE},
+    {TrayCommandKind::SHOW_LISTED_WINDOW, tray_menu_id::SHOW_WINDOW_BASE},
 }};
 
 struct SingleCommand {

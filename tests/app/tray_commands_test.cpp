@@ -1,5 +1,6 @@
 #include "app/tray_commands.h"
 
+#include "app/fake_tray_host.h"
 #include "app/tray_menu_text.h"
 #include "engine/engine_fixture.h"
 #include "engine/fake_clock.h"
@@ -9,31 +10,6 @@
 #include <vector>
 
 namespace {
-
-// The main window as the tray menu sees it: it records what it was asked, in order, and
-// refreshes like the real one by taking a new snapshot.
-class FakeTrayHost final : public engine::tray_host {
-public:
-    explicit FakeTrayHost(WindowEngine& engine) : engine_(engine) {}
-
-    std::vector<std::string> calls;
-    bool tab_control_accepts = true;
-
-    void hide_main_window() override { calls.push_back("hide main window"); }
-    void refresh_current_page() override { calls.push_back("refresh page"); }
-    void refresh_after_action() override {
-        calls.push_back("refresh after action");
-        engine_.settle_and_enumerate();
-    }
-    bool switch_to_tab(int index) override {
-        calls.push_back("switch to tab " + std::to_string(index));
-        return tab_control_accepts;
-    }
-    void exit_program() override { calls.push_back("exit"); }
-
-private:
-    WindowEngine& engine_;
-};
 
 int hide_group_id(int index) {
     return tray_command_id({TrayCommandKind::HIDE_GROUP, index});
@@ -45,10 +21,10 @@ int timer_id(int index) {
     return tray_command_id({TrayCommandKind::TOGGLE_TIMER, index});
 }
 int hide_window_id(int index) {
-    return tray_command_id({TrayCommandKind::HIDE_WINDOW, index});
+    return tray_command_id({TrayCommandKind::HIDE_LISTED_WINDOW, index});
 }
 int show_window_id(int index) {
-    return tray_command_id({TrayCommandKind::SHOW_WINDOW, index});
+    return tray_command_id({TrayCommandKind::SHOW_LISTED_WINDOW, index});
 }
 
 class TrayMenu : public EngineTest {
