@@ -7,6 +7,7 @@
 #include "resource.h"
 #include "storage/settings.h"
 #include "ui/ignore_list_editor_win.h"
+#include "ui/list_rows_win.h"
 #include "update/update_desktop_win.h"
 #include "update/update_option_win.h"
 
@@ -52,6 +53,8 @@ bool MainWindow::create(engine::main_window_owner& owner, DataModel& model) {
     layout();
     engine_->enumerate_windows();
     ShowWindow(dialog_, owner.settings().maximized() ? SW_SHOWMAXIMIZED : SW_SHOW);
+    tray_ = std::make_unique<Tray>(dialog_, owner.program_icon(), model, *engine_, *scheduler_,
+                                   window_system_, *this);
 
     // After showing, so that a box about a refused hot key opens over the window.
     hot_key_registrar_ = std::make_unique<Win32HotKeyRegistrar>(dialog_);
@@ -64,6 +67,7 @@ bool MainWindow::create(engine::main_window_owner& owner, DataModel& model) {
 }
 
 void MainWindow::destroy() {
+    tray_.reset();
     hot_keys_.reset();
     warnings_.reset();
     hot_key_registrar_.reset();
@@ -78,6 +82,14 @@ void MainWindow::destroy() {
 }
 
 bool MainWindow::confirm_exit(bool silent) {
+    if (!ask_about_hidden_windows(silent))
+        return false;
+    if (tray_)
+        tray_->remove_icon();
+    return true;
+}
+
+bool MainWindow::ask_about_hidden_windows(bool silent) {
     exiting_ = true;
     if (!engine_)
         return true;
@@ -140,6 +152,14 @@ bool MainWindow::main_window_shown() const {
 void MainWindow::refresh_current_page() {
     if (engine::TabView* page = pages_.current_page())
         page->refresh_windows();
+}
+
+void MainWindow::refresh_after_action() {
+    ::refresh_after_action(*this);
+}
+
+void MainWindow::exit_program() {
+    owner_->shutdown(false);
 }
 
 bool MainWindow::ask_yes_no(const std::wstring& caption, const std::wstring& text) {
@@ -224,6 +244,8 @@ void MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
         owner_->shutdown(true);
         break;
     default:
+        if (tray_)
+            tray_->handle_message(message, wparam, lparam);
         break;
     }
 }

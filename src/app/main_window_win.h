@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/tray_host.h"
+#include "app/tray_win.h"
 #include "engine/engine_host.h"
 #include "engine/sleep_waiter_win.h"
 #include "engine/system_local_clock_win.h"
@@ -40,7 +42,9 @@ public:
 // holds the global hot keys and carries the menu commands, and hands the window engine's
 // work to `WindowEngine` and the visibility timers' to `TimerScheduler`. Closing it only
 // hides it; the program ends through "E&xit".
-class MainWindow final : public engine::engine_host, public engine::page_host {
+class MainWindow final : public engine::engine_host,
+                         public engine::page_host,
+                         public engine::tray_host {
 public:
     static constexpr UINT_PTR REFRESH_TIMER_ID = 1001;
     static constexpr UINT REFRESH_PERIOD_MILLISECONDS = 1000;
@@ -87,6 +91,10 @@ public:
     bool switch_to_tab(int index) override { return pages_.switch_to_tab(index); }
     bool ask_yes_no(const std::wstring& caption, const std::wstring& text) override;
 
+    // engine::tray_host (hide_main_window, refresh_current_page and switch_to_tab as above)
+    void refresh_after_action() override;
+    void exit_program() override;
+
     // Makes a tab page current, as the tab control's selection does.
     void select_tab(int index) { pages_.select_tab(index); }
 
@@ -101,6 +109,7 @@ private:
     void on_command(WORD command);
     void on_timer(UINT_PTR timer_id);
 
+    bool ask_about_hidden_windows(bool silent);
     void restore_placement();
     void layout();
     int placement_show_state() const;
@@ -125,4 +134,6 @@ private:
     std::unique_ptr<HotKeyRegistration> hot_keys_;
     ListDrawingResources list_drawing_;
     engine::TabPages pages_;
+    // The icon in the notification area; made after the dialog is shown, gone before it.
+    std::unique_ptr<Tray> tray_;
 };
