@@ -154,15 +154,3 @@ TEST_F(EnumerateWindows, RestartsTheRefreshTimerAfterEveryPass) {
     EXPECT_TRUE(host.refresh_timer_running);
     EXPECT_EQ(host.refresh_timer_starts, 2);
 }
-
-TEST_F(EnumerateWindows, KeepsTheRegisterAcrossPasses) {
-    const auto window = add_window(L"Hidden Later");
-    add_window(L"Other");
-    engine.enumerate_windows();
-    engine.hide_window(index_of(window), HiddenWindowRegister::NO_OWNER);
-    system.bring_to_top(window);
-
-    engine.enumerate_windows();
-
-    EXPECT_TRUE(engine.was_hidden_this_session(window));
-}
