@@ -1,11 +1,13 @@
 """The start-up update check against a web server on this machine, and its Help-menu option.
 
-The program under test was built with its update host set to a loopback address and port
-(HUSHCLOAK_UPDATE_HOST, as the win64 preset sets it); this module serves that address itself.
+The program under test was built with its update host set to a loopback address and port of
+its build's own (HUSHCLOAK_UPDATE_HOST=loopback, as the win64 preset sets it); this module serves
+that address itself.
 """
 
 import http.server
 import pathlib
+import subprocess
 import threading
 import unittest
 
@@ -99,9 +101,9 @@ def update_host():
     """The update host the program under test was built with, from its build's cache."""
     cache = pathlib.Path(driver.setting("HUSHCLOAK_BUILD_DIR")) / "CMakeCache.txt"
     for line in cache.read_text().splitlines():
-        if line.startswith("HUSHCLOAK_UPDATE_HOST:"):
+        if line.startswith("HUSHCLOAK_UPDATE_ADDRESS:"):
             return line.partition("=")[2]
-    raise driver.DriverError(f"no HUSHCLOAK_UPDATE_HOST in {cache}")
+    raise driver.DriverError(f"no HUSHCLOAK_UPDATE_ADDRESS in {cache}")
 
 
 def update_host_address():
@@ -110,9 +112,22 @@ def update_host_address():
     if not name.startswith("127.") or not port.isdigit():
         raise driver.DriverError(
             f"the program's update host {host} is not a loopback address with a port: "
-            "build the tests with HUSHCLOAK_UPDATE_HOST=127.0.0.1:<port>"
+            "build the tests with HUSHCLOAK_UPDATE_HOST=loopback"
         )
     return name, int(port)
+
+
+def menu_is_open():
+    return any(w.visible and w.class_name == "#32768" for w in driver.top_level_windows())
+
+
+def main_window_corner():
+    """The screen position of the main window's top left corner."""
+    found = driver.xdotool("search", "--name", f"^{MAIN_TITLE}$").split()
+    geometry = dict(
+        line.split("=", 1) for line in driver.xdotool("getwindowgeometry", "--shell", found[0]).split()
+    )
+    return int(geometry["X"]), int(geometry["Y"])
 
 
 class UpdateTestCase(driver.WineTestCase):
@@ -155,6 +170,29 @@ class UpdateTestCase(driver.WineTestCase):
         """The box's text, whose line breaks the probe reports as separate lines."""
         shown = "\n".join(driver.window_texts(title))
         self.assertIn(text.replace("\r\n", "\n"), shown)
+
+    def help_menu_picture(self, name):
+        """The pixels around the opened Help menu, which differ only by the option's check mark
+        from one state of the option to the other."""
+        for _ in range(3):
+            driver.press_keys("alt+h", window_title=MAIN_TITLE)
+            try:
+                driver.wait_until(menu_is_open, "the Help menu to open", timeout=5)
+                break
+            except driver.DriverError:
+                driver.press_keys("Escape", "Escape")
+        else:
+            self.fail("the Help menu did not open")
+        corner = main_window_corner()
+        picture = driver.screenshot(name)
+        pixels = subprocess.run(
+            # Below the caption, whose colour follows the focus, and the menu bar.
+            ["convert", str(picture), "-crop", f"260x60+{corner[0] + 60}+{corner[1] + 38}", "rgb:-"],
+            capture_output=True, timeout=driver.TIMEOUT, check=True,
+        ).stdout
+        driver.press_keys("Escape", "Escape")
+        driver.wait_until(lambda: not menu_is_open(), "the Help menu to close")
+        return pixels
 
     def version_requests(self):
         return self.server.requested_paths().count(VERSION_PATH)
@@ -289,6 +327,29 @@ class UpdateOption(UpdateTestCase):
         driver.wait_for_window("Disable Updates")
         driver.click_button("Disable Updates", "Yes")
         driver.wait_until(lambda: not self.check_updates_setting(), "the option to be saved as off")
+
+
+    def test_the_help_menu_check_mark_follows_the_option(self):
+        self.write_settings("true")
+        self.server.published = b"1"
+        self.start_hushcloak()
+        driver.wait_for_window(MAIN_TITLE)
+        checked = self.help_menu_picture("update_option_on")
+
+        self.open_update_option()
+        driver.wait_for_window("Disable Updates")
+        driver.click_button("Disable Updates", "Yes")
+        driver.wait_until(lambda: not self.check_updates_setting(), "the option to be saved as off")
+        unchecked = self.help_menu_picture("update_option_off")
+
+        self.open_update_option()
+        driver.wait_for_window("Enable Updates")
+        driver.click_button("Enable Updates", "OK")
+        driver.wait_until(self.check_updates_setting, "the option to be saved as on")
+        checked_again = self.help_menu_picture("update_option_on_again")
+
+        self.assertNotEqual(checked, unchecked)
+        self.assertEqual(checked, checked_again)
 
 
 if __name__ == "__main__":
