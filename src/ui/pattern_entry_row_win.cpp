@@ -18,6 +18,13 @@ int chosen(HWND dialog, int list_id) {
     return static_cast<int>(SendDlgItemMessageW(dialog, list_id, CB_GETCURSEL, 0, 0));
 }
 
+std::wstring text_of(HWND control) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 } // namespace
 
 void show_pattern_entry(HWND dialog, const PatternEntry& entry) {
@@ -33,18 +40,11 @@ void show_pattern_entry(HWND dialog, const PatternEntry& entry) {
 PatternEntry read_pattern_entry(HWND dialog) {
     return {.target_index = chosen(dialog, IDC_PATTERN_TARGET),
             .comparison_index = chosen(dialog, IDC_PATTERN_COMPARISON),
-            .phrase = window_text(phrase_box(dialog)),
+            .phrase = text_of(phrase_box(dialog)),
             .case_sensitive =
                 IsDlgButtonChecked(dialog, IDC_PATTERN_CASE_SENSITIVE) == BST_CHECKED};
 }
 
 HWND phrase_box(HWND dialog) {
     return GetDlgItem(dialog, IDC_PATTERN_PHRASE);
-}
-
-std::wstring window_text(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
 }

@@ -15,4 +15,3 @@ void show_pattern_entry(HWND dialog, const PatternEntry& entry);
 PatternEntry read_pattern_entry(HWND dialog);
 
 HWND phrase_box(HWND dialog);
-std::wstring window_text(HWND window);
