@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace engine {
 namespace {
 
@@ -63,12 +65,19 @@ void WindowPage::refresh() {
     }
     const bool focus_back = list_should_take_focus_back();
     refreshing_ = true;
-    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
     std::vector<int> indices;
     find_rows(search_pattern(search_filter_), indices);
-    rebuild_rows(indices);
-    sort_rows();
-    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    // Sorted before the rows are filled, so that rows whose place did not change stay as
+    // they are.
+    std::stable_sort(indices.begin(), indices.end(), [this](int left, int right) {
+        return sort_order_.compare(record_at(left), record_at(right)) < 0;
+    });
+    if (!list_shows(indices)) {
+        SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+        rebuild_rows(indices);
+        SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    }
+    // Titles are drawn from the records, so the rows are painted again even when they stay.
     InvalidateRect(list_, nullptr, FALSE);
     refreshing_ = false;
     if (focus_back) {
@@ -82,6 +91,31 @@ bool WindowPage::list_should_take_focus_back() const {
            host->current_tab_index() == resources_.page_index;
 }
 
+LVITEMW WindowPage::wanted_row(int row, int index) const {
+    const auto found = remembered_selection_.find(record_at(index).hwnd);
+    const bool selected = found != remembered_selection_.end() && found->second;
+    LVITEMW item{};
+    item.mask = LVIF_PARAM | LVIF_STATE;
+    item.iItem = row;
+    item.lParam = index;
+    item.state = selected ? LVIS_SELECTED | LVIS_FOCUSED : 0;
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    return item;
+}
+
+bool WindowPage::list_shows(const std::vector<int>& indices) const {
+    if (ListView_GetItemCount(list_) != static_cast<int>(indices.size())) {
+        return false;
+    }
+    for (std::size_t row = 0; row < indices.size(); ++row) {
+        const int position = static_cast<int>(row);
+        if (!row_shows(position, wanted_row(position, indices[row]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void WindowPage::rebuild_rows(const std::vector<int>& indices) {
     const int shown = ListView_GetItemCount(list_);
     const int wanted = static_cast<int>(indices.size());
@@ -90,22 +124,24 @@ void WindowPage::rebuild_rows(const std::vector<int>& indices) {
         ListView_DeleteItem(list_, row);
     }
     for (int row = 0; row < wanted; ++row) {
-        const int index = indices[static_cast<std::size_t>(row)];
-        const auto found = remembered_selection_.find(record_at(index).hwnd);
-        const bool selected = found != remembered_selection_.end() && found->second;
-        LVITEMW item{};
-        item.mask = LVIF_PARAM | LVIF_STATE | LVIF_TEXT;
-        item.iItem = row;
-        item.lParam = index;
-        item.state = selected ? LVIS_SELECTED | LVIS_FOCUSED : 0;
-        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        item.pszText = LPSTR_TEXTCALLBACKW;
-        if (row < shown) {
-            ListView_SetItem(list_, &item);
-        } else {
+        auto item = wanted_row(row, indices[static_cast<std::size_t>(row)]);
+        if (row >= shown) {
+            item.mask |= LVIF_TEXT;
+            item.pszText = LPSTR_TEXTCALLBACKW;
             ListView_InsertItem(list_, &item);
+        } else if (!row_shows(row, item)) {
+            ListView_SetItem(list_, &item);
         }
     }
+}
+
+bool WindowPage::row_shows(int row, const LVITEMW& wanted) const {
+    LVITEMW current{};
+    current.mask = LVIF_PARAM | LVIF_STATE;
+    current.iItem = row;
+    current.stateMask = wanted.stateMask;
+    return ListView_GetItem(list_, &current) && current.lParam == wanted.lParam &&
+           (current.state & wanted.stateMask) == wanted.state;
 }
 
 void WindowPage::sort_rows() {

@@ -62,7 +62,15 @@ protected:
 private:
     void layout();
     bool list_should_take_focus_back() const;
+    // The row as it should be: the record it shows, selected when the user selected its window.
+    LVITEMW wanted_row(int row, int index) const;
+    // True when the list already shows exactly these records, in this order, so that a
+    // rebuild can leave it alone.
+    bool list_shows(const std::vector<int>& indices) const;
     void rebuild_rows(const std::vector<int>& indices);
+    // True when the row already shows the entry and selection of `wanted`; such rows are
+    // left alone, so that a rebuild touches only what changed.
+    bool row_shows(int row, const LVITEMW& wanted) const;
     void sort_rows();
     static int CALLBACK compare_rows(LPARAM left, LPARAM right, LPARAM page);
     std::wstring row_text(int entry, int column) const;
