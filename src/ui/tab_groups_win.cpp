@@ -1,10 +1,20 @@
 #include "ui/tab_groups_win.h"
 
 #include "pages_resource.h"
+#include "timers/timer_scheduler.h"
+#include "ui/group_editor_win.h"
 
 #include <commctrl.h>
 
 namespace engine {
+namespace {
+
+const wchar_t* const REMOVE_CAPTION = L"Remove Group";
+const wchar_t* const GROUP_IN_USE_TEXT =
+    L"There are hotkeys or timers associated with this group.  If you delete this group, those "
+    L"associated items will also be removed.  Are you sure you'd like to remove this group?";
+
+} // namespace
 
 TabGroups::TabGroups()
     : ModelListPage({IDD_GROUPS_PAGE,
@@ -41,6 +51,131 @@ void TabGroups::update_buttons() {
         EnableWindow(control(button), selected);
     }
     EnableWindow(control(IDC_PAGE_ADD), TRUE);
+}
+
+INT_PTR TabGroups::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_COMMAND) {
+        if (HIWORD(wparam) == BN_CLICKED) {
+            run_command(LOWORD(wparam));
+        }
+        return TRUE;
+    }
+    if (message == WM_NOTIFY) {
+        const auto& header = *reinterpret_cast<const NMHDR*>(lparam);
+        if (header.hwndFrom == list() && header.code == NM_RCLICK) {
+            show_context_menu();
+            return TRUE;
+        }
+        if (header.hwndFrom == list() && header.code == NM_DBLCLK) {
+            edit_group();
+            return TRUE;
+        }
+    }
+    return ModelListPage::handle_message(message, wparam, lparam);
+}
+
+void TabGroups::run_command(int command) {
+    switch (command) {
+    case IDC_PAGE_ADD:
+        add_group();
+        break;
+    case IDC_PAGE_EDIT:
+    case ID_GROUP_EDIT:
+        edit_group();
+        break;
+    case IDC_PAGE_REMOVE:
+    case ID_GROUP_REMOVE:
+        remove_group();
+        break;
+    case IDC_GROUP_HIDE_ALL:
+    case ID_GROUP_HIDE_ALL:
+        hide_group();
+        break;
+    case IDC_GROUP_SHOW_ALL:
+    case ID_GROUP_SHOW_ALL:
+        show_group();
+        break;
+    default:
+        break;
+    }
+}
+
+void TabGroups::show_context_menu() {
+    if (context_menu() == nullptr) {
+        return;
+    }
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const int command =
+        static_cast<int>(TrackPopupMenu(context_menu(), TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x,
+                                        cursor.y, 0, window_handle(), nullptr));
+    run_command(command);
+}
+
+void TabGroups::add_group() {
+    if (const auto added = run_group_editor(host->main_dialog(), Group(model->next_group_id()))) {
+        model->add_group(*added);
+        rebuild(true);
+    }
+}
+
+void TabGroups::edit_group() {
+    const int index = selected_entry();
+    if (index < 0) {
+        return;
+    }
+    if (const auto edited = run_group_editor(host->main_dialog(), model->group(index))) {
+        model->set_group(index, *edited);
+        rebuild(false);
+    }
+}
+
+void TabGroups::remove_group() {
+    const int index = selected_entry();
+    if (index < 0) {
+        return;
+    }
+    const int id = model->group(index).id();
+    if (model->group_in_use(id) && !host->ask_yes_no(REMOVE_CAPTION, GROUP_IN_USE_TEXT)) {
+        return;
+    }
+    model->remove_group(index);
+    stop_timers_of_group(id);
+    model->remove_group_references(id);
+    rebuild(false);
+}
+
+void TabGroups::stop_timers_of_group(int group_id) {
+    bool stopped = false;
+    for (int index = 0; index < model->timer_count(); ++index) {
+        auto timer = model->timer(index);
+        if (timer.group_id != group_id) {
+            continue;
+        }
+        timer.enabled = false;
+        model->set_timer(index, timer);
+        host->window_engine().show_windows_of_owner(timer_owner(timer));
+        stopped = true;
+    }
+    if (stopped) {
+        refresh_after_action(*host);
+    }
+}
+
+void TabGroups::hide_group() {
+    const int index = selected_entry();
+    if (index >= 0) {
+        host->window_engine().hide_group(index);
+        refresh_after_action(*host);
+    }
+}
+
+void TabGroups::show_group() {
+    const int index = selected_entry();
+    if (index >= 0) {
+        host->window_engine().show_group(index);
+        refresh_after_action(*host);
+    }
 }
 
 } // namespace engine

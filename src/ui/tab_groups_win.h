@@ -4,7 +4,8 @@
 
 namespace engine {
 
-// Page 2: the window groups by name.
+// Page 2: the window groups by name. The user adds, edits and removes groups through the
+// Window Group Editor and hides or shows all windows of a group at once.
 class TabGroups final : public ModelListPage {
 public:
     TabGroups();
@@ -16,6 +17,17 @@ private:
     void layout(int width, int height) override;
     ModelListRebuild rebuild_options() const override;
     void update_buttons() override;
+    INT_PTR handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+    void run_command(int command);
+    void show_context_menu();
+    void add_group();
+    void edit_group();
+    void remove_group();
+    // Deactivates the group's timers and shows the windows they hold hidden.
+    void stop_timers_of_group(int group_id);
+    void hide_group();
+    void show_group();
 };
 
 } // namespace engine
