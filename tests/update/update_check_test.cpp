@@ -102,6 +102,9 @@ TEST_F(UpdateCheck, FollowsARedirectOfTheVersionFile) {
     server.serve("/elsewhere.txt", {200, "5", 0, {}});
     run();
     EXPECT_EQ(desktop.calls, std::vector<std::wstring>{prompt});
+    EXPECT_EQ(server.requested_paths(),
+              (std::vector<std::string>{"/meta/release_current_version_hushcloak.txt",
+                                        "/elsewhere.txt"}));
 }
 
 TEST_F(UpdateCheck, AMissingVersionFileIsSilent) {

@@ -31,14 +31,6 @@ TEST_F(UrlFetcherTest, ReceivesTheBodyExactly) {
     EXPECT_EQ(server.requested_paths(), std::vector<std::string>{"/file.txt"});
 }
 
-TEST_F(UrlFetcherTest, FollowsARedirect) {
-    server.serve("/old", {302, "", 0, "/new"});
-    server.serve("/new", {200, "moved", 0, {}});
-    ASSERT_TRUE(fetcher.fetch(server.url("/old"))) << fetcher.error_text();
-    EXPECT_EQ(body_of(fetcher), "moved");
-    EXPECT_EQ(server.requested_paths(), (std::vector<std::string>{"/old", "/new"}));
-}
-
 TEST_F(UrlFetcherTest, ServerErrorIsAFailureWithTheTransfersReason) {
     EXPECT_FALSE(fetcher.fetch(server.url("/missing")));
     EXPECT_TRUE(starts_with(fetcher.error_text(), L"Failed to load: ")) << fetcher.error_text();
