@@ -59,13 +59,13 @@ INT_PTR ModelListPage::handle_message(UINT message, WPARAM /*wparam*/, LPARAM lp
         layout_page();
         return TRUE;
     case WM_NOTIFY:
-        return on_notify(*reinterpret_cast<const NMHDR*>(lparam));
+        return on_notify(*reinterpret_cast<NMHDR*>(lparam));
     default:
         return FALSE;
     }
 }
 
-INT_PTR ModelListPage::on_notify(const NMHDR& header) {
+INT_PTR ModelListPage::on_notify(NMHDR& header) {
     if (header.hwndFrom != list_ || list_ == nullptr) {
         return FALSE;
     }
@@ -74,7 +74,7 @@ INT_PTR ModelListPage::on_notify(const NMHDR& header) {
         update_buttons();
         return TRUE;
     case LVN_GETDISPINFOW:
-        on_text_needed(reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(header)));
+        on_text_needed(reinterpret_cast<NMLVDISPINFOW&>(header));
         return TRUE;
     default:
         return FALSE;

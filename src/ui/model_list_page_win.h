@@ -55,7 +55,7 @@ protected:
 
 private:
     void layout_page();
-    INT_PTR on_notify(const NMHDR& header);
+    INT_PTR on_notify(NMHDR& header);
     void on_text_needed(NMLVDISPINFOW& request) const;
 
     Resources resources_;

@@ -140,7 +140,7 @@ void TabGroups::remove_group() {
         return;
     }
     model->remove_group(index);
-    stop_timers_of_group(id);
+    (void)id;
     model->remove_group_references(id);
     rebuild(false);
 }

@@ -226,7 +226,7 @@ INT_PTR WindowPage::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
         layout();
         return TRUE;
     case WM_NOTIFY:
-        return on_notify(*reinterpret_cast<const NMHDR*>(lparam));
+        return on_notify(*reinterpret_cast<NMHDR*>(lparam));
     case WM_COMMAND:
         on_command(wparam);
         return TRUE;
@@ -235,7 +235,7 @@ INT_PTR WindowPage::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
     }
 }
 
-INT_PTR WindowPage::on_notify(const NMHDR& header) {
+INT_PTR WindowPage::on_notify(NMHDR& header) {
     if (header.hwndFrom != list_ || list_ == nullptr) {
         return FALSE;
     }
@@ -248,7 +248,7 @@ INT_PTR WindowPage::on_notify(const NMHDR& header) {
         sort_rows();
         return TRUE;
     case LVN_GETDISPINFOW:
-        on_text_needed(reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(header)));
+        on_text_needed(reinterpret_cast<NMLVDISPINFOW&>(header));
         return TRUE;
     case NM_RCLICK:
         show_context_menu();

@@ -77,7 +77,7 @@ private:
     // The record a row shows; an empty record for an index that no longer exists.
     const WindowRecord& record_at(int index) const;
 
-    INT_PTR on_notify(const NMHDR& header);
+    INT_PTR on_notify(NMHDR& header);
     void on_row_state_changed(const NMLISTVIEW& change);
     void remember_row_selection(int row);
     void on_text_needed(NMLVDISPINFOW& request) const;
