@@ -38,7 +38,8 @@ long long leading_integer(const unsigned char* text, std::size_t size) {
     return negative ? -magnitude : magnitude;
 }
 
-void run_update_check(UrlFetcher& fetcher, const UpdateSite& site, UpdateCheckDesktop& desktop) {
+void run_update_check(UrlFetcher& fetcher, const UpdateSite& site,
+                      engine::update_desktop& desktop) {
     if (!fetcher.fetch(site.version_file_url) || fetcher.body().empty()) {
         return;
     }

@@ -15,10 +15,12 @@ inline constexpr int CURRENT_BUILD = 2;
 // of long long are held at its ends.
 long long leading_integer(const unsigned char* text, std::size_t size);
 
+namespace engine {
+
 // What the update check needs of the desktop. Every box is owned by the main window.
-class UpdateCheckDesktop {
+class update_desktop {
 public:
-    virtual ~UpdateCheckDesktop() = default;
+    virtual ~update_desktop() = default;
     virtual bool ask_yes_no(const std::wstring& caption, const std::wstring& text) = 0;
     virtual void warning_box(const std::wstring& caption, const std::wstring& text) = 0;
     // Hands the page to the default web browser; false when no browser took it.
@@ -27,10 +29,12 @@ public:
     virtual void request_silent_exit() = 0;
 };
 
+} // namespace engine
+
 // Downloads the published release number and, when it is newer than CURRENT_BUILD, offers the
 // download page. A failed download, an empty file or an older number is met with silence.
 // After the user agrees, the program exits whether or not a browser could be started.
-void run_update_check(UrlFetcher& fetcher, const UpdateSite& site, UpdateCheckDesktop& desktop);
+void run_update_check(UrlFetcher& fetcher, const UpdateSite& site, engine::update_desktop& desktop);
 
 std::wstring update_prompt_text();
 inline constexpr const wchar_t* update_prompt_caption = L"Updates Detected";

@@ -10,7 +10,7 @@ void check_for_updates(void* parameter) {
     }
     auto& application = *static_cast<Application*>(parameter);
     UrlFetcher fetcher;
-    WindowsUpdateDesktop desktop(application.main_window_handle());
+    Win32UpdateDesktop desktop(application.main_window_handle());
     run_update_check(fetcher, maker_update_site(), desktop);
     application.update_worker().stop(false);
 }

@@ -28,21 +28,21 @@ private:
 
 } // namespace
 
-bool WindowsUpdateDesktop::ask_yes_no(const std::wstring& caption, const std::wstring& text) {
+bool Win32UpdateDesktop::ask_yes_no(const std::wstring& caption, const std::wstring& text) {
     return ::ask_yes_no(main_window_, caption, text);
 }
 
-void WindowsUpdateDesktop::warning_box(const std::wstring& caption, const std::wstring& text) {
+void Win32UpdateDesktop::warning_box(const std::wstring& caption, const std::wstring& text) {
     ::warning_box(main_window_, caption, text);
 }
 
-bool WindowsUpdateDesktop::open_web_page(const std::wstring& url) {
+bool Win32UpdateDesktop::open_web_page(const std::wstring& url) {
     const ComApartment apartment;
     const auto result = reinterpret_cast<INT_PTR>(
         ShellExecuteW(nullptr, L"open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     return result > 32;
 }
 
-void WindowsUpdateDesktop::request_silent_exit() {
+void Win32UpdateDesktop::request_silent_exit() {
     PostMessageW(main_window_, UPDATE_EXIT_MESSAGE, 0, 0);
 }

@@ -12,9 +12,9 @@ inline constexpr UINT UPDATE_EXIT_MESSAGE = WM_APP + 49;
 
 // The update check's desktop on Windows: boxes owned by the main window, the default web
 // browser, and the exit request posted to the main window. Used from the update thread.
-class WindowsUpdateDesktop : public UpdateCheckDesktop {
+class Win32UpdateDesktop final : public engine::update_desktop {
 public:
-    explicit WindowsUpdateDesktop(HWND main_window) : main_window_(main_window) {}
+    explicit Win32UpdateDesktop(HWND main_window) : main_window_(main_window) {}
 
     bool ask_yes_no(const std::wstring& caption, const std::wstring& text) override;
     void warning_box(const std::wstring& caption, const std::wstring& text) override;

@@ -11,7 +11,7 @@
 namespace {
 
 // Records what the check asked of the desktop, in order.
-class RecordingDesktop : public UpdateCheckDesktop {
+class RecordingDesktop : public engine::update_desktop {
 public:
     bool answer_yes = false;
     bool browser_starts = true;

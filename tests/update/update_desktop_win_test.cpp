@@ -4,12 +4,12 @@
 
 namespace {
 
-TEST(WindowsUpdateDesktop, TheExitRequestIsPostedToTheMainWindow) {
+TEST(Win32UpdateDesktop, TheExitRequestIsPostedToTheMainWindow) {
     HWND main_window = CreateWindowExW(0, L"STATIC", L"main", 0, 0, 0, 10, 10, HWND_MESSAGE,
                                        nullptr, nullptr, nullptr);
     ASSERT_NE(main_window, nullptr);
 
-    WindowsUpdateDesktop desktop(main_window);
+    Win32UpdateDesktop desktop(main_window);
     desktop.request_silent_exit();
 
     MSG message{};
