@@ -103,7 +103,10 @@ stop() {
     [ -f "$environment" ] || return 0
     load_environment
     wineserver -k </dev/null >/dev/null 2>&1 || true
-    stop_process "$HUSHCLOAK_XVFB_PID"
+    # The number may be stale after an interrupted run: end it only while it is still our Xvfb.
+    if [ "$(cat "/proc/$HUSHCLOAK_XVFB_PID/comm" 2>/dev/null)" = Xvfb ]; then
+        stop_process "$HUSHCLOAK_XVFB_PID"
+    fi
     rm -f "$environment"
     convert_screenshots
 }
