@@ -22,8 +22,8 @@ std::wstring text_of(HWND control) {
 // Whether the entry row holds something the user typed or chose but did not add. The target
 // is left out: it keeps its choice after each added pattern, as the case flag does.
 bool entry_edited(const PatternEntry& entry) {
-    return !entry.phrase.empty() || entry.case_sensitive;
- 
+    return !entry.phrase.empty() || entry.case_sensitive ||
+           entry.comparison_index != PatternEntry::CONTAINS_INDEX;
 }
 
 class GroupEditor {

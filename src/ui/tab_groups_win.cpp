@@ -140,7 +140,7 @@ void TabGroups::remove_group() {
         return;
     }
     model->remove_group(index);
-    (void)id;
+    stop_timers_of_group(id);
     model->remove_group_references(id);
     rebuild(false);
 }
