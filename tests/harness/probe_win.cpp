@@ -11,6 +11,10 @@
 //   probe.exe command TITLE ID
 //                             posts WM_COMMAND with the command ID to the visible top-level
 //                             window TITLE, as if the user chose that menu item
+//   probe.exe post TITLE MESSAGE WPARAM LPARAM
+//                             posts a message (decimal numbers) to the top-level window TITLE,
+//                             shown or hidden, as the notification area posts an icon's clicks
+//   probe.exe foreground      the title of the window in front
 // Exit code 0 on success, 1 when the window or button is not there, 2 for a bad command line.
 #include "harness/utf8_win.h"
 #include "harness/window_text_win.h"
@@ -167,6 +171,38 @@ int post_command(const std::wstring& title, WORD id) {
     return PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0) ? 0 : 1;
 }
 
+// A decimal number from 0 to 4294967295.
+std::optional<unsigned long> decimal(const std::wstring& text) {
+    if (text.empty() || text.size() > 10 ||
+        text.find_first_not_of(L"0123456789") != std::wstring::npos) {
+        return std::nullopt;
+    }
+    const unsigned long long value = std::stoull(text);
+    if (value > 0xFFFFFFFFull) {
+        return std::nullopt;
+    }
+    return static_cast<unsigned long>(value);
+}
+
+int post_message(const std::vector<std::wstring>& arguments) {
+    const auto message = decimal(arguments[2]);
+    const auto wparam = decimal(arguments[3]);
+    const auto lparam = decimal(arguments[4]);
+    if (!message || !wparam || !lparam) {
+        return 2;
+    }
+    HWND window = FindWindowW(nullptr, arguments[1].c_str());
+    if (window == nullptr) {
+        return 1;
+    }
+    return PostMessageW(window, *message, *wparam, *lparam) ? 0 : 1;
+}
+
+int foreground() {
+    say(harness::window_text(GetForegroundWindow()));
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -189,6 +225,13 @@ int wmain(int argc, wchar_t** argv) {
             return post_command(arguments[1], *id);
         }
     }
-    std::wcerr << L"usage: probe.exe list | texts TITLE | click TITLE CAPTION | command TITLE ID\n";
+    if (arguments.size() == 5 && arguments[0] == L"post") {
+        return post_message(arguments);
+    }
+    if (arguments.size() == 1 && arguments[0] == L"foreground") {
+        return foreground();
+    }
+    std::wcerr << L"usage: probe.exe list | texts TITLE | click TITLE CAPTION | command TITLE ID"
+                  L" | post TITLE MESSAGE WPARAM LPARAM | foreground\n";
     return 2;
 }
