@@ -52,15 +52,10 @@ bool MainWindow::create(engine::main_window_owner& owner, DataModel& model) {
         return false;
     layout();
     engine_->enumerate_windows();
+
     ShowWindow(dialog_, owner.settings().maximized() ? SW_SHOWMAXIMIZED : SW_SHOW);
     tray_ = std::make_unique<Tray>(dialog_, owner.program_icon(), model, *engine_, *scheduler_,
                                    window_system_, *this);
-
-    // After showing, so that a box about a refused hot key opens over the window.
-    hot_key_registrar_ = std::make_unique<Win32HotKeyRegistrar>(dialog_);
-    warnings_ = std::make_unique<WarningBoxDisplay>(dialog_);
-    hot_keys_ = std::make_unique<HotKeyRegistration>(model, *hot_key_registrar_, *warnings_);
-    hot_keys_->register_hot_keys();
     initialised_ = true;
     select_tab(pages_.current_index());
     return true;
@@ -68,9 +63,6 @@ bool MainWindow::create(engine::main_window_owner& owner, DataModel& model) {
 
 void MainWindow::destroy() {
     tray_.reset();
-    hot_keys_.reset();
-    warnings_.reset();
-    hot_key_registrar_.reset();
     stop_refresh_timer();
     pages_.destroy();
     tab_control_ = nullptr;
