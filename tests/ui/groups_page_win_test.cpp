@@ -4,6 +4,7 @@
 #include "timers/timer_scheduler.h"
 #include "ui/modal_script_win.h"
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,13 @@ const Question REMOVE_QUESTION{
     L"Remove Group",
     L"There are hotkeys or timers associated with this group.  If you delete this group, those "
     L"associated items will also be removed.  Are you sure you'd like to remove this group?"};
+
+// The middle of a window on the screen; odd sizes may round either way.
+POINT centre_of(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
 
 Pattern title_contains(const std::wstring& phrase) {
     return {.compare = Pattern::CONTAINS, .applies_to = Pattern::WINDOW_TITLE, .phrase = phrase};
@@ -129,6 +137,10 @@ TEST_F(GroupsPage, AddOpensTheEditorOnANewGroupWithTheNextIdAndSelectsItAfterOk)
         name = user::text_of(user::item(editor, IDC_GROUP_NAME));
         lines = user::lines(editor, IDC_GROUP_PATTERNS);
         EXPECT_EQ(GetWindow(editor, GW_OWNER), host.main_dialog());
+        const POINT editor_centre = centre_of(editor);
+        const POINT main_centre = centre_of(host.main_dialog());
+        EXPECT_LE(std::abs(editor_centre.x - main_centre.x), 1);
+        EXPECT_LE(std::abs(editor_centre.y - main_centre.y), 1);
         user::type(editor, IDC_GROUP_NAME, L"Mail");
         user::type(editor, IDC_PATTERN_PHRASE, L"Inbox");
         user::click(editor, IDC_GROUP_ADD_PATTERN);
