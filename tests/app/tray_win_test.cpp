@@ -1,9 +1,12 @@
 #include "app/tray_win.h"
 
 #include "app/fake_tray_host.h"
+#include "app/main_window_win.h"
+#include "app/temporary_folder.h"
 #include "app/tray_menu_text.h"
 #include "engine/engine_fixture.h"
 #include "engine/fake_clock.h"
+#include "storage/settings.h"
 #include "timers/timer_scheduler.h"
 
 #include <gtest/gtest.h>
@@ -192,6 +195,41 @@ protected:
     WindowHandle editor = 0;
 };
 
+// The program around a real main window: its settings in a temporary folder, and a count of the
+// exits it was asked for.
+class SettingsOwner final : public engine::main_window_owner {
+public:
+    explicit SettingsOwner(const std::wstring& settings_path) { settings_.load(settings_path); }
+
+    HICON program_icon() const override { return LoadIconW(nullptr, IDI_APPLICATION); }
+    Settings& settings() override { return settings_; }
+    bool shutdown(bool silent) override {
+        ++shutdowns;
+        last_shutdown_silent = silent;
+        return false;
+    }
+
+    int shutdowns = 0;
+    bool last_shutdown_silent = true;
+
+private:
+    Settings settings_{[] { return ScreenSize{1280, 1024}; }};
+};
+
+class MainWindowTray : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(window.create(owner, model)); }
+
+    void notify(UINT mouse_message) {
+        SendMessageW(window.handle(), TrayIcon::CALLBACK_MESSAGE, TrayIcon::ICON_ID, mouse_message);
+    }
+
+    TemporaryFolder folder;
+    DataModel model;
+    SettingsOwner owner{folder.file(L"settings.xml")};
+    MainWindow window;
+};
+
 } // namespace
 
 TEST_F(TrayWindow, IconStaysInTheNotificationAreaUntilRemoved) {
@@ -328,4 +366,41 @@ TEST_F(TrayWindow, OtherMessagesAndOtherMouseMessagesAreLeftAlone) {
     EXPECT_TRUE(tray_host.calls.empty());
     EXPECT_FALSE(IsWindowVisible(host_window.handle()));
     EXPECT_TRUE(is_shown(browser));
+}
+
+TEST_F(MainWindowTray, IconComesWithTheWindowAndGoesOnceTheExitGoesAhead) {
+    EXPECT_TRUE(icon_is_shown(window.handle()));
+
+    ASSERT_TRUE(window.confirm_exit(false));
+
+    EXPECT_FALSE(icon_is_shown(window.handle()));
+}
+
+TEST_F(MainWindowTray, ReCreatedTaskbarGetsTheIconBackFromTheMainWindow) {
+    forget_icon_in_the_shell(window.handle());
+
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(HWND_BROADCAST, TrayIcon::taskbar_created_message(), 0, 0, SMTO_ABORTIFHUNG,
+                        5000, &result);
+
+    EXPECT_TRUE(icon_is_shown(window.handle()));
+}
+
+TEST_F(MainWindowTray, IconClickBringsTheHiddenMainWindowBack) {
+    SendMessageW(window.handle(), WM_CLOSE, 0, 0);
+    ASSERT_FALSE(IsWindowVisible(window.handle()));
+
+    notify(WM_LBUTTONDOWN);
+
+    EXPECT_TRUE(IsWindowVisible(window.handle()));
+}
+
+TEST_F(MainWindowTray, ExitChosenInTheMenuAsksForTheExitSequence) {
+    MenuAnswerer answerer({'X'});
+
+    notify(WM_RBUTTONDOWN);
+
+    ASSERT_TRUE(answerer.seen().has_value());
+    EXPECT_EQ(owner.shutdowns, 1);
+    EXPECT_FALSE(owner.last_shutdown_silent);
 }
