@@ -29,6 +29,7 @@ finish() {
     fi
 }
 trap finish EXIT
+trap 'exit 130' INT TERM
 
 if [ -z "${DISPLAY:-}" ]; then
     # Xvfb picks a free display number itself and writes it to descriptor 3.
@@ -59,6 +60,7 @@ for _ in $(seq "$startup_seconds"); do
     kill -0 "$hushcloak_pid" 2>/dev/null || break
     if wine "$build/tests/harness/probe.exe" list 2>/dev/null |
         grep -q $'\t1\t.*\tHushcloak$'; then
+        sleep 2 # lets it finish painting
         break
     fi
     sleep 1
