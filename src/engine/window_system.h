@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/boot_session.h"
 #include "engine/window_handle.h"
 
 #include <cstdint>
@@ -17,6 +18,8 @@ public:
 
     // The top-level windows of the program's desktop in Z order, topmost first.
     virtual std::vector<WindowHandle> top_level_windows() = 0;
+    // False once the handle names no window.
+    virtual bool window_exists(WindowHandle window) = 0;
     // The window's text, at most 4,095 characters; empty when it has none.
     virtual std::wstring title(WindowHandle window) = 0;
     // The WS_VISIBLE bit of the window's style; false when the style cannot be read.
@@ -36,6 +39,8 @@ public:
     virtual void show_async(WindowHandle window, int show_command) = 0;
     virtual WindowHandle foreground_window() = 0;
     virtual void set_foreground_window(WindowHandle window) = 0;
+    // The logon session this program runs in and the start of the running system.
+    virtual BootSession boot_session() = 0;
 };
 
 } // namespace engine

@@ -33,6 +33,10 @@ std::vector<WindowHandle> Win32WindowSystem::top_level_windows() {
     return windows;
 }
 
+bool Win32WindowSystem::window_exists(WindowHandle window) {
+    return IsWindow(to_hwnd(window)) != FALSE;
+}
+
 std::wstring Win32WindowSystem::title(WindowHandle window) {
     wchar_t text[TEXT_BUFFER_LENGTH] = {};
     const int length = GetWindowTextW(to_hwnd(window), text, TEXT_BUFFER_LENGTH);
@@ -88,4 +92,20 @@ WindowHandle Win32WindowSystem::foreground_window() {
 
 void Win32WindowSystem::set_foreground_window(WindowHandle window) {
     SetForegroundWindow(to_hwnd(window));
+}
+
+engine::BootSession Win32WindowSystem::boot_session() {
+    engine::BootSession session;
+    DWORD session_id = 0;
+    if (ProcessIdToSessionId(GetCurrentProcessId(), &session_id))
+        session.session_id = session_id;
+    FILETIME now = {};
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER intervals = {};
+    intervals.LowPart = now.dwLowDateTime;
+    intervals.HighPart = now.dwHighDateTime;
+    // FILETIME counts 100-nanosecond intervals.
+    const auto seconds_now = static_cast<std::int64_t>(intervals.QuadPart / 10'000'000);
+    session.boot_time = seconds_now - static_cast<std::int64_t>(GetTickCount64() / 1000);
+    return session;
 }

@@ -8,6 +8,7 @@
 class Win32WindowSystem final : public engine::window_system {
 public:
     std::vector<WindowHandle> top_level_windows() override;
+    bool window_exists(WindowHandle window) override;
     std::wstring title(WindowHandle window) override;
     bool is_visible(WindowHandle window) override;
     std::optional<int> placement_show_state(WindowHandle window) override;
@@ -17,6 +18,7 @@ public:
     void show_async(WindowHandle window, int show_command) override;
     WindowHandle foreground_window() override;
     void set_foreground_window(WindowHandle window) override;
+    engine::BootSession boot_session() override;
 };
 
 // The same window as the system and the portable core name it.

@@ -50,12 +50,19 @@ public:
         image_paths_[process_id] = path;
     }
     void activate(WindowHandle handle) { foreground_ = handle; }
+    // Moves the window to another process, as when its handle is reused by a new window.
+    void move_to_process(WindowHandle handle, std::uint32_t process_id) {
+        windows_.at(handle).process_id = process_id;
+    }
+
+    engine::BootSession session{1, 1'700'000'000};
 
     std::vector<ShowRequest> show_requests;
     std::vector<WindowHandle> foreground_requests;
     int image_path_reads = 0;
 
     std::vector<WindowHandle> top_level_windows() override { return z_order_; }
+    bool window_exists(WindowHandle window) override { return windows_.contains(window); }
     std::wstring title(WindowHandle window) override { return find(window).title; }
     bool is_visible(WindowHandle window) override { return find(window).visible; }
     std::optional<int> placement_show_state(WindowHandle window) override {
@@ -80,6 +87,7 @@ public:
         foreground_requests.push_back(window);
         foreground_ = window;
     }
+    engine::BootSession boot_session() override { return session; }
 
 private:
     const FakeWindow& find(WindowHandle window) const {
