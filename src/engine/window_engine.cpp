@@ -1,5 +1,6 @@
 #include "engine/window_engine.h"
 
+#include "app/diagnostic_log.h"
 #include "engine/file_name_of.h"
 #include "engine/show_commands.h"
 
@@ -59,7 +60,18 @@ WindowEngine::WindowEngine(DataModel& model, engine::window_system& windows,
                            engine::engine_host& host, engine::waiter& waiter)
     : model_(model), windows_(windows), host_(host), waiter_(waiter) {}
 
+WindowEngine::Action::Action(WindowEngine& engine) : engine_(engine) {
+    ++engine_.operation_depth_;
+}
+
+WindowEngine::Action::~Action() {
+    if (--engine_.operation_depth_ == 0 && engine_.journal_ != nullptr) {
+        engine_.journal_->flush();
+    }
+}
+
 bool WindowEngine::enumerate_windows() {
+    const Action action(*this);
     host_.stop_refresh_timer();
     scratch_records_.clear();
     ImageNameCache image_names;
@@ -71,6 +83,9 @@ bool WindowEngine::enumerate_windows() {
     auto& current = model_.windows.records;
     if (!same_windows(scratch_records_, current)) {
         current = scratch_records_;
+        if (journal_ != nullptr) {
+            journal_->keep_windows_of(current);
+        }
         refresh_page_if_shown();
     }
     host_.start_refresh_timer();
@@ -167,16 +182,21 @@ bool WindowEngine::has_owner(const WindowRecord& record) const {
 }
 
 void WindowEngine::hide_window(int index, int owner) {
+    const Action action(*this);
     auto& list = model_.windows;
     if (!list.contains_index(index)) {
         return;
     }
-    const auto window = list.records[static_cast<std::size_t>(index)].hwnd;
-    windows_.show_async(window, show_command::HIDE);
-    list.hidden_register.record_hidden(window, owner);
+    const auto& record = list.records[static_cast<std::size_t>(index)];
+    windows_.show_async(record.hwnd, show_command::HIDE);
+    list.hidden_register.record_hidden(record.hwnd, owner);
+    if (journal_ != nullptr) {
+        journal_hidden_window(record);
+    }
 }
 
 void WindowEngine::show_window(int index) {
+    const Action action(*this);
     auto& list = model_.windows;
     if (!list.contains_index(index)) {
         return;
@@ -184,15 +204,20 @@ void WindowEngine::show_window(int index) {
     const auto& record = list.records[static_cast<std::size_t>(index)];
     windows_.show_async(record.hwnd, record.show_cmd);
     list.hidden_register.record_shown(record.hwnd);
+    if (journal_ != nullptr) {
+        journal_->record_shown(record.hwnd);
+    }
 }
 
 void WindowEngine::hide_windows(const std::vector<int>& indices) {
+    const Action action(*this);
     for (const int index : indices) {
         hide_window(index, HiddenWindowRegister::NO_OWNER);
     }
 }
 
 void WindowEngine::show_windows(const std::vector<int>& indices) {
+    const Action action(*this);
     for (const int index : indices) {
         show_window(index);
     }
@@ -228,6 +253,7 @@ void WindowEngine::collect_hidden_group_matches(const Group& group,
 }
 
 void WindowEngine::hide_group(int group_index) {
+    const Action action(*this);
     if (group_index < 0 || group_index >= model_.group_count()) {
         return;
     }
@@ -239,6 +265,7 @@ void WindowEngine::hide_group(int group_index) {
 }
 
 void WindowEngine::show_group(int group_index) {
+    const Action action(*this);
     if (group_index < 0 || group_index >= model_.group_count()) {
         return;
     }
@@ -250,6 +277,7 @@ void WindowEngine::show_group(int group_index) {
 }
 
 void WindowEngine::show_windows_of_owner(int owner) {
+    const Action action(*this);
     for (const auto window : model_.windows.hidden_register.windows_of(owner)) {
         show_window(model_.windows.find_index(window));
     }
@@ -265,6 +293,7 @@ void WindowEngine::set_group_toggle_state(int group_id, bool shown) {
 }
 
 void WindowEngine::on_hot_key(std::uint32_t id) {
+    const Action action(*this);
     settle_and_enumerate();
     if (run_hot_key(id)) {
         settle_and_enumerate();
@@ -378,4 +407,46 @@ void WindowEngine::run_group_hot_key(const HotKey& hot_key) {
     default:
         break;
     }
+}
+
+void WindowEngine::journal_hidden_window(const WindowRecord& record) {
+    const auto process_id = windows_.process_id(record.hwnd);
+    // A window whose process cannot be told could never be taken back safely.
+    if (process_id == 0 || record.image_name == UNKNOWN_IMAGE_NAME) {
+        return;
+    }
+    journal_->record_hidden(
+        {record.hwnd, process_id, record.image_name, record.title, record.show_cmd});
+}
+
+int WindowEngine::keep_journal(HiddenWindowJournal& journal) {
+    const Action action(*this);
+    journal_ = &journal;
+    int recovered = 0;
+    for (const auto& entry : journal.take_entries()) {
+        if (still_hidden_as_recorded(entry)) {
+            model_.windows.hidden_register.record_hidden(entry.hwnd,
+                                                         HiddenWindowRegister::NO_OWNER);
+            journal.record_hidden(entry);
+            ++recovered;
+        }
+    }
+    if (recovered > 0) {
+        log_message(L"Recovered " + std::to_wstring(recovered) +
+                    L" hidden windows from the previous run.");
+        refresh_page_if_shown();
+    }
+    return recovered;
+}
+
+bool WindowEngine::still_hidden_as_recorded(const HiddenWindowEntry& entry) {
+    // A handle of a closed window can be given to a new one; only the same process, still
+    // running the same image, is trusted with it. An unreadable image proves nothing.
+    if (!windows_.window_exists(entry.hwnd) || windows_.is_visible(entry.hwnd) ||
+        entry.image_name == UNKNOWN_IMAGE_NAME ||
+        windows_.process_id(entry.hwnd) != entry.process_id) {
+        return false;
+    }
+    ImageNameCache image_names;
+    return image_name_of(entry.process_id, image_names) == entry.image_name;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/engine_host.h"
+#include "engine/hidden_window_journal.h"
 #include "engine/waiter.h"
 #include "engine/window_list.h"
 #include "engine/window_system.h"
@@ -72,6 +73,28 @@ public:
     // Carries out the hot key registered under `id`, between two settled passes.
     void on_hot_key(std::uint32_t id);
 
+    // Takes back the windows `journal` names that an earlier run of this boot session left
+    // hidden and that are still there: the same handle, not visible, in the same process and
+    // image. They count as hidden by this run from then on; the others are dropped. From now
+    // on the journal follows every change of the register and is written once at the end of
+    // each operation that changed it. Returns how many windows were taken back.
+    int keep_journal(HiddenWindowJournal& journal);
+
+    // One user action for the journal: the changes of every operation made while it lives
+    // are written together when the outermost action ends. Each operation above is an action
+    // of its own; a caller that hides or shows several windows one by one holds one around
+    // the loop, so the file is written once, not once per window.
+    class Action {
+    public:
+        explicit Action(WindowEngine& engine);
+        Action(const Action&) = delete;
+        Action& operator=(const Action&) = delete;
+        ~Action();
+
+    private:
+        WindowEngine& engine_;
+    };
+
 private:
     // Image names by process id, read once per process within one pass.
     using ImageNameCache = std::unordered_map<std::uint32_t, std::wstring>;
@@ -80,6 +103,8 @@ private:
                                                 ImageNameCache& image_names) const;
     const std::wstring& image_name_of(std::uint32_t process_id, ImageNameCache& image_names) const;
     bool owned_by_main_window(WindowHandle window) const;
+    bool still_hidden_as_recorded(const HiddenWindowEntry& entry);
+    void journal_hidden_window(const WindowRecord& record);
     // False when the hot key's event needs an active window and there is none.
     bool run_hot_key(std::uint32_t id);
     bool run_event_hot_key(int slot);
@@ -96,4 +121,6 @@ private:
     // The state of each "Toggle Visibility" hot key by id: true, or no entry, means its group
     // counts as shown and the next press hides it.
     std::map<std::uint32_t, bool> toggle_states_;
+    HiddenWindowJournal* journal_ = nullptr;
+    int operation_depth_ = 0;
 };

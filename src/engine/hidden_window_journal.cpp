@@ -1,0 +1,64 @@
+#include "engine/hidden_window_journal.h"
+
+#include "app/diagnostic_log.h"
+
+#include <algorithm>
+#include <map>
+
+HiddenWindowJournal::HiddenWindowJournal(std::wstring path, const engine::BootSession& session)
+    : path_(std::move(path)), session_(session) {}
+
+std::vector<HiddenWindowEntry> HiddenWindowJournal::take_entries() {
+    entries_.clear();
+    changed_ = true;
+    ConfigFile file;
+    std::vector<HiddenWindowEntry> entries;
+    if (!file.load(path_) || !read_hidden_windows(file.root(), session_, entries)) {
+        log_message(L"Unable to load hidden window list.");
+    }
+    return entries;
+}
+
+void HiddenWindowJournal::record_hidden(const HiddenWindowEntry& entry) {
+    const auto found = std::find_if(entries_.begin(), entries_.end(),
+                                    [&entry](const auto& e) { return e.hwnd == entry.hwnd; });
+    if (found == entries_.end()) {
+        entries_.push_back(entry);
+        changed_ = true;
+    } else if (*found != entry) {
+        *found = entry;
+        changed_ = true;
+    }
+}
+
+void HiddenWindowJournal::record_shown(WindowHandle window) {
+    if (std::erase_if(entries_, [window](const auto& e) { return e.hwnd == window; }) > 0) {
+        changed_ = true;
+    }
+}
+
+void HiddenWindowJournal::keep_windows_of(const std::vector<WindowRecord>& records) {
+    if (entries_.empty()) {
+        return;
+    }
+    std::map<WindowHandle, const std::wstring*> image_names;
+    for (const auto& record : records) {
+        image_names.try_emplace(record.hwnd, &record.image_name);
+    }
+    const auto gone = [&image_names](const HiddenWindowEntry& entry) {
+        const auto found = image_names.find(entry.hwnd);
+        return found == image_names.end() || *found->second != entry.image_name;
+    };
+    if (std::erase_if(entries_, gone) > 0) {
+        changed_ = true;
+    }
+}
+
+void HiddenWindowJournal::flush() {
+    if (!changed_) {
+        return;
+    }
+    changed_ = false;
+    write_hidden_windows(entries_, session_, file_.root());
+    file_.save(path_);
+}
