@@ -100,6 +100,7 @@ bool MainWindow::ask_about_hidden_windows(bool silent) {
             return false;
         }
     }
+    const WindowEngine::Action action(*engine_);
     for (int index = 0; index < static_cast<int>(records.size()); ++index) {
         if (hidden_this_session(records[index]))
             engine_->show_window(index);

@@ -114,8 +114,11 @@ void TrayCommands::show_listed_window(int entry) {
 void TrayCommands::hide_all_windows() {
     std::vector<int> indices;
     engine_.find_visible_matches(match_all_pattern(), indices, true);
-    for (const int index : indices) {
-        engine_.hide_window(index, NO_OWNER);
+    {
+        const WindowEngine::Action action(engine_);
+        for (const int index : indices) {
+            engine_.hide_window(index, NO_OWNER);
+        }
     }
     host_.refresh_after_action();
     host_.switch_to_tab(HIDDEN_WINDOWS_TAB);

@@ -68,6 +68,7 @@ void TimerScheduler::hide_group_of(const VisibilityTimer& timer) {
     for (const auto& pattern : group.patterns()) {
         engine_.find_visible_matches(pattern, indices, false);
     }
+    const WindowEngine::Action action(engine_);
     for (const int index : indices) {
         engine_.hide_window(index, timer_owner(timer));
     }

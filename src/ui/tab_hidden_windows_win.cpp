@@ -102,6 +102,7 @@ void TabHiddenWindows::show_rows(const std::vector<int>& indices) {
     if (!confirm_foreign_windows(indices)) {
         return;
     }
+    const WindowEngine::Action action(engine());
     for (const int index : indices) {
         engine().show_window(index);
         forget_selection(index);
@@ -114,6 +115,7 @@ void TabHiddenWindows::show_all() {
         return;
     }
     const auto indices = all_rows();
+    const WindowEngine::Action action(engine());
     for (auto index = indices.rbegin(); index != indices.rend(); ++index) {
         engine().show_window(*index);
         forget_selection(*index);

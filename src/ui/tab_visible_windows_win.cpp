@@ -65,6 +65,7 @@ void TabVisibleWindows::run_default_action() {
 }
 
 void TabVisibleWindows::hide_selected() {
+    const WindowEngine::Action action(engine());
     for (const int index : rows_with_selection(true)) {
         engine().hide_window(index, HiddenWindowRegister::NO_OWNER);
         forget_selection(index);
@@ -73,6 +74,7 @@ void TabVisibleWindows::hide_selected() {
 }
 
 void TabVisibleWindows::hide_and_leave(const std::vector<int>& indices) {
+    const WindowEngine::Action action(engine());
     for (const int index : indices) {
         engine().hide_window(index, HiddenWindowRegister::NO_OWNER);
         forget_selection(index);
