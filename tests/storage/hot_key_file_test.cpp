@@ -26,49 +26,35 @@ DataModel model_with_groups(std::initializer_list<int> ids) {
     return model;
 }
 
-bool same_binding(const HotKey& a, const HotKey& b) {
-    return a.action == b.action && a.group_id == b.group_id && a.mod_ctrl == b.mod_ctrl &&
-           a.mod_alt == b.mod_alt && a.mod_shift == b.mod_shift && a.mod_win == b.mod_win &&
-           a.key_code == b.key_code;
+HotKey without_id(HotKey hot_key) {
+    hot_key.id = 0;
+    return hot_key;
 }
 
-TEST(HotKeyFileLoad, GroupHotKeysAndEventSlotsGoWhereTheirIndexSays) {
+TEST(HotKeyFileLoad, GroupHotKeysAndEventSlotsGoWhereTheirIndexSaysWithFreshIds) {
     DataModel model = model_with_groups({5});
-    EXPECT_TRUE(read_hot_keys(hot_keys_file(rule(-1, 65, 5) + rule(3, 66, -1)).root(), model));
+    EXPECT_TRUE(read_hot_keys(
+        hot_keys_file(rule(-1, 65, 5, "id=\"4\"") + rule(3, 70, -1) + rule(3, 66, -1)).root(),
+        model));
     ASSERT_EQ(model.hot_key_count(), 1);
-    const HotKey group_key = model.hot_key(0);
-    EXPECT_EQ(group_key.key_code, 65u);
-    EXPECT_EQ(group_key.action, 2u);
-    EXPECT_EQ(group_key.group_id, 5);
-    EXPECT_TRUE(group_key.mod_ctrl);
-    EXPECT_FALSE(group_key.mod_alt);
-    EXPECT_TRUE(group_key.mod_shift);
-    EXPECT_FALSE(group_key.mod_win);
+    HotKey expected;
+    expected.key_code = 65;
+    expected.action = 2;
+    expected.group_id = 5;
+    expected.mod_ctrl = true;
+    expected.mod_shift = true;
+    EXPECT_EQ(without_id(model.hot_key(0)), without_id(expected));
+    EXPECT_NE(model.hot_key(0).id, 4u);
     EXPECT_EQ(model.event_hot_key(3).key_code, 66u);
     EXPECT_EQ(model.event_hot_key(2).key_code, UNSPECIFIED_KEY);
 }
 
-TEST(HotKeyFileLoad, LaterRuleForTheSameSlotWins) {
-    DataModel model;
-    EXPECT_TRUE(read_hot_keys(hot_keys_file(rule(2, 70, -1) + rule(2, 71, -1)).root(), model));
-    EXPECT_EQ(model.event_hot_key(2).key_code, 71u);
-}
-
-TEST(HotKeyFileLoad, UnknownGroupIsLoggedAndUnknownSlotDroppedSilently) {
+TEST(HotKeyFileLoad, FaultyRulesAreSkipped) {
     DataModel model = model_with_groups({1});
     LogTail log;
     EXPECT_TRUE(read_hot_keys(
-        hot_keys_file(rule(7, 65, 1) + rule(-2, 65, 1) + rule(-1, 65, 9)).root(), model));
-    EXPECT_EQ(model.hot_key_count(), 0);
-    EXPECT_EQ(log.lines(), std::vector<std::wstring>{
-                               L"Hotkey loaded, but removed due to invalid group assocation."});
-}
-
-TEST(HotKeyFileLoad, RuleLackingAnAttributeIsLoggedAndSkipped) {
-    DataModel model = model_with_groups({1});
-    LogTail log;
-    EXPECT_TRUE(read_hot_keys(
-        hot_keys_file("<rule event_index=\"-1\" key_code=\"65\" action=\"0\" mod_ctrl=\"true\" "
+        hot_keys_file(rule(7, 65, 1) + rule(-2, 65, 1) + rule(-1, 65, 9) +
+                      "<rule event_index=\"-1\" key_code=\"65\" action=\"0\" mod_ctrl=\"true\" "
                       "mod_alt=\"false\" mod_shift=\"false\" group_id=\"1\"/>" +
                       rule(-1, 66, 1))
             .root(),
@@ -76,52 +62,17 @@ TEST(HotKeyFileLoad, RuleLackingAnAttributeIsLoggedAndSkipped) {
     ASSERT_EQ(model.hot_key_count(), 1);
     EXPECT_EQ(model.hot_key(0).key_code, 66u);
     EXPECT_EQ(log.lines(),
-              std::vector<std::wstring>{L"Unable to load hot key, missing or invalid data."});
-}
+              (std::vector<std::wstring>{L"Hotkey loaded, but removed due to invalid group "
+                                         L"assocation.",
+                                         L"Unable to load hot key, missing or invalid data."}));
 
-TEST(HotKeyFileLoad, IdsAreFreshAndNeverReadFromTheFile) {
-    DataModel first = model_with_groups({1});
-    DataModel second = model_with_groups({1});
-    const ConfigFile file = hot_keys_file(rule(-1, 65, 1, "id=\"4\""));
-    ASSERT_TRUE(read_hot_keys(file.root(), first));
-    ASSERT_TRUE(read_hot_keys(file.root(), second));
-    EXPECT_NE(first.hot_key(0).id, 4u);
-    EXPECT_GT(second.hot_key(0).id, first.hot_key(0).id);
-}
-
-TEST(HotKeyFileLoad, MissingListElementFails) {
-    DataModel model;
-    LogTail log;
+    LogTail missing_list;
     EXPECT_FALSE(read_hot_keys(parsed("<settings/>").root(), model));
-    EXPECT_EQ(log.lines(),
+    EXPECT_EQ(missing_list.lines(),
               std::vector<std::wstring>{L"Unable to load hot keys, invalid data file."});
 }
 
-TEST(HotKeyFileSave, WritesTheFiveSlotsBeforeTheGroupHotKeys) {
-    DataModel model = model_with_groups({1});
-    HotKey group_key;
-    group_key.group_id = 1;
-    group_key.key_code = 72;
-    group_key.mod_win = true;
-    model.add_hot_key(group_key);
-    ConfigFile file;
-    write_hot_keys(model, file.root());
-    const std::vector<const engine::config_element*> rules =
-        file.root().find_child(L"hotkeys")->children_named(L"rule");
-    ASSERT_EQ(rules.size(), 6u);
-    for (int slot = 0; slot < 5; ++slot) {
-        EXPECT_EQ(rules[slot]->find_property(L"event_index")->get_int(), slot);
-        EXPECT_EQ(rules[slot]->find_property(L"key_code")->get_int(), 1000);
-    }
-    EXPECT_EQ(rules[5]->find_property(L"event_index")->get_int(), -1);
-    EXPECT_NE(
-        file.to_document().find("        <rule action=\"0\" event_index=\"-1\" group_id=\"1\" "
-                                "key_code=\"72\" mod_alt=\"false\" mod_ctrl=\"false\" "
-                                "mod_shift=\"false\" mod_win=\"true\" />\n"),
-        std::string::npos);
-}
-
-TEST(HotKeyFileRoundTrip, LoadsWhatWasSaved) {
+TEST(HotKeyFileSave, WritesTheFiveSlotsBeforeTheGroupHotKeysAndReadsThemBack) {
     DataModel model = model_with_groups({1, 2});
     HotKey slot_key;
     slot_key.key_code = 112;
@@ -132,18 +83,29 @@ TEST(HotKeyFileRoundTrip, LoadsWhatWasSaved) {
         group_key.group_id = group_id;
         group_key.key_code = 80 + static_cast<std::uint32_t>(group_id);
         group_key.action = HotKey::SHOW_ONLY;
-        group_key.mod_ctrl = true;
+        group_key.mod_win = true;
         model.add_hot_key(group_key);
     }
-    const ConfigFile file =
-        saved_and_reloaded([&](engine::config_element& root) { write_hot_keys(model, root); });
+    ConfigFile file;
+    write_hot_keys(model, file.root());
+    const std::vector<const engine::config_element*> rules =
+        file.root().find_child(L"hotkeys")->children_named(L"rule");
+    ASSERT_EQ(rules.size(), 7u);
+    for (int slot = 0; slot < 5; ++slot)
+        EXPECT_EQ(rules[slot]->find_property(L"event_index")->get_int(), slot);
+    EXPECT_NE(
+        file.to_document().find("        <rule action=\"1\" event_index=\"-1\" group_id=\"2\" "
+                                "key_code=\"82\" mod_alt=\"false\" mod_ctrl=\"false\" "
+                                "mod_shift=\"false\" mod_win=\"true\" />\n"),
+        std::string::npos);
+
     DataModel loaded = model_with_groups({1, 2});
-    EXPECT_TRUE(read_hot_keys(file.root(), loaded));
+    EXPECT_TRUE(read_hot_keys(parsed(file.to_document()).root(), loaded));
     ASSERT_EQ(loaded.hot_key_count(), 2);
     for (int i = 0; i < 2; ++i)
-        EXPECT_TRUE(same_binding(loaded.hot_key(i), model.hot_key(i)));
+        EXPECT_EQ(without_id(loaded.hot_key(i)), without_id(model.hot_key(i)));
     for (int slot = 0; slot < EVENT_COUNT; ++slot)
-        EXPECT_TRUE(same_binding(loaded.event_hot_key(slot), model.event_hot_key(slot)));
+        EXPECT_EQ(without_id(loaded.event_hot_key(slot)), without_id(model.event_hot_key(slot)));
 }
 
 } // namespace

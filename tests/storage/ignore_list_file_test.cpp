@@ -17,68 +17,46 @@ Pattern make_pattern(int compare, int applies_to, const std::wstring& phrase, bo
     return pattern;
 }
 
-TEST(IgnoreListFileLoad, ReadsEveryRuleInOrder) {
+TEST(IgnoreListFileLoad, ReadsTheRulesOfTheFirstListInOrderSkippingFaultyOnes) {
     const ConfigFile file =
-        parsed("<settings><ignore_list>"
+        parsed("<anything><other/><ignore_list><note/>"
                "<rule phrase=\"Start\" compare=\"4\" applies_to=\"0\" case_sensitive=\"false\"/>"
+               "<rule phrase=\"a\" compare=\"4\" applies_to=\"0\"/>"
                "<rule phrase=\"x.exe\" compare=\"2\" applies_to=\"1\" case_sensitive=\"TRUE\"/>"
+               "<rule compare=\"4\" applies_to=\"0\" case_sensitive=\"false\"/>"
                "<rule phrase=\"odd\" compare=\"9\" applies_to=\"7\" case_sensitive=\"1\"/>"
                "<rule phrase=\"y\" compare=\"1\" applies_to=\"0\" case_sensitive=\"yes\"/>"
-               "</ignore_list></settings>");
+               "</ignore_list><ignore_list>"
+               "<rule phrase=\"second\" compare=\"4\" applies_to=\"0\" case_sensitive=\"false\"/>"
+               "</ignore_list></anything>");
     DataModel model;
+    LogTail log;
     EXPECT_TRUE(read_ignore_list(file.root(), model));
     EXPECT_EQ(model.ignore_patterns(), (std::vector<Pattern>{make_pattern(4, 0, L"Start", false),
                                                              make_pattern(2, 1, L"x.exe", true),
                                                              make_pattern(9, 7, L"odd", true),
                                                              make_pattern(1, 0, L"y", false)}));
-}
-
-TEST(IgnoreListFileLoad, RuleLackingAnAttributeIsLoggedAndSkipped) {
-    const ConfigFile file =
-        parsed("<settings><ignore_list>"
-               "<rule phrase=\"a\" compare=\"4\" applies_to=\"0\"/>"
-               "<rule phrase=\"b\" compare=\"4\" applies_to=\"0\" case_sensitive=\"false\"/>"
-               "<rule compare=\"4\" applies_to=\"0\" case_sensitive=\"false\"/>"
-               "</ignore_list></settings>");
-    DataModel model;
-    LogTail log;
-    EXPECT_TRUE(read_ignore_list(file.root(), model));
-    ASSERT_EQ(model.ignore_count(), 1);
-    EXPECT_EQ(model.ignore_pattern(0).phrase, L"b");
     EXPECT_EQ(log.lines(), std::vector<std::wstring>(
                                2, L"Unable to load ignore pattern, missing or invalid data."));
 }
 
-TEST(IgnoreListFileLoad, EmptyListIsASuccessWithNoPatterns) {
+TEST(IgnoreListFileLoad, OnlyAMissingListFails) {
     DataModel model;
     EXPECT_TRUE(read_ignore_list(parsed("<settings><ignore_list/></settings>").root(), model));
     EXPECT_EQ(model.ignore_count(), 0);
-}
-
-TEST(IgnoreListFileLoad, MissingListElementFails) {
-    DataModel model;
     LogTail log;
     EXPECT_FALSE(read_ignore_list(parsed("<settings><groups/></settings>").root(), model));
     EXPECT_EQ(log.lines(),
               std::vector<std::wstring>{L"Unable to load ignore patterns, invalid data file."});
 }
 
-TEST(IgnoreListFileLoad, OnlyTheFirstListCountsAndOtherElementsArePassedOver) {
-    const ConfigFile file =
-        parsed("<anything><other/><ignore_list><note/>"
-               "<rule phrase=\"first\" compare=\"4\" applies_to=\"0\" case_sensitive=\"false\"/>"
-               "</ignore_list><ignore_list>"
-               "<rule phrase=\"second\" compare=\"4\" applies_to=\"0\" case_sensitive=\"false\"/>"
-               "</ignore_list></anything>");
+TEST(IgnoreListFileSave, WritesEachPatternWithSortedAttributesAndReadsThemBack) {
     DataModel model;
-    EXPECT_TRUE(read_ignore_list(file.root(), model));
-    ASSERT_EQ(model.ignore_count(), 1);
-    EXPECT_EQ(model.ignore_pattern(0).phrase, L"first");
-}
-
-TEST(IgnoreListFileSave, WritesEachPatternWithSortedAttributes) {
-    DataModel model;
-    model.add_ignore_pattern(make_pattern(4, 0, L"Start", false));
+    add_default_ignore_patterns(model);
+    EXPECT_EQ(model.ignore_patterns(),
+              (std::vector<Pattern>{make_pattern(4, 0, L"Start", false),
+                                    make_pattern(4, 0, L"Program Manager", false)}));
+    model.remove_ignore_pattern(1);
     ConfigFile file;
     file.root().add_child(L"leftover");
     write_ignore_list(model, file.root());
@@ -89,27 +67,16 @@ TEST(IgnoreListFileSave, WritesEachPatternWithSortedAttributes) {
                                   "compare=\"4\" phrase=\"Start\" />\n"
                                   "    </ignore_list>\n"
                                   "</settings>\n");
-}
 
-TEST(IgnoreListFileRoundTrip, LoadsWhatWasSaved) {
-    DataModel model;
     model.add_ignore_pattern(make_pattern(1, 0, L"<Note & \"pad\">", true));
     model.add_ignore_pattern(make_pattern(3, 1, L"\u00e9diteur.exe", false));
     model.add_ignore_pattern(make_pattern(2, 0, L"\u4e2d\u6587", false));
     model.add_ignore_pattern(make_pattern(0, 5, L"", false));
-    const ConfigFile file =
+    const ConfigFile reloaded =
         saved_and_reloaded([&](engine::config_element& root) { write_ignore_list(model, root); });
     DataModel loaded;
-    EXPECT_TRUE(read_ignore_list(file.root(), loaded));
+    EXPECT_TRUE(read_ignore_list(reloaded.root(), loaded));
     EXPECT_EQ(loaded.ignore_patterns(), model.ignore_patterns());
-}
-
-TEST(IgnoreListDefaults, AreStartAndProgramManagerTitles) {
-    DataModel model;
-    add_default_ignore_patterns(model);
-    EXPECT_EQ(model.ignore_patterns(),
-              (std::vector<Pattern>{make_pattern(4, 0, L"Start", false),
-                                    make_pattern(4, 0, L"Program Manager", false)}));
 }
 
 } // namespace

