@@ -26,9 +26,7 @@ TEST_F(UrlFetcherTest, ReceivesTheBodyExactly) {
     server.serve("/file.txt", {200, "3\r\nrest", 0, {}});
     ASSERT_TRUE(fetcher.fetch(server.url("/file.txt"))) << fetcher.error_text();
     EXPECT_EQ(body_of(fetcher), "3\r\nrest");
-    EXPECT_EQ(fetcher.error_text(), L"");
     EXPECT_FALSE(fetcher.body_truncated());
-    EXPECT_EQ(server.requested_paths(), std::vector<std::string>{"/file.txt"});
 }
 
 TEST_F(UrlFetcherTest, ServerErrorIsAFailureWithTheTransfersReason) {
@@ -56,8 +54,7 @@ TEST_F(UrlFetcherTest, EachFetchStartsAfresh) {
     EXPECT_EQ(body_of(fetcher), "3");
 }
 
-// Regression: the body used to grow for as long as the server kept sending, so a broken or
-// hostile server could exhaust the program's memory.
+// A broken or hostile server must not be able to exhaust the program's memory.
 TEST_F(UrlFetcherTest, AHugeBodyStopsAtTheBoundAndKeepsWhatWasRead) {
     constexpr std::uint64_t hundred_mebibytes = 100ull * 1024 * 1024;
     server.serve("/huge", {200, "3\r\n", hundred_mebibytes, {}});
@@ -78,22 +75,6 @@ TEST_F(UrlFetcherTest, ABodyJustBelowTheBoundIsWhole) {
     EXPECT_EQ(body_of(fetcher), body);
 }
 
-std::size_t bytes_counted = 0;
-
-std::size_t count_bytes(char*, std::size_t size, std::size_t count, void*) {
-    bytes_counted += size * count;
-    return size * count;
-}
-
-TEST_F(UrlFetcherTest, AWriterReplacesTheBuiltInAppender) {
-    server.serve("/file.txt", {200, "twelve bytes", 0, {}});
-    bytes_counted = 0;
-    fetcher.set_writer(&count_bytes);
-    ASSERT_TRUE(fetcher.fetch(server.url("/file.txt")));
-    EXPECT_EQ(bytes_counted, 12u);
-    EXPECT_TRUE(fetcher.body().empty());
-}
-
 std::size_t refuse_bytes(char*, std::size_t, std::size_t, void*) {
     return 0;
 }
@@ -102,12 +83,8 @@ TEST_F(UrlFetcherTest, AWriterThatRefusesMakesTheFetchFail) {
     server.serve("/file.txt", {200, "3", 0, {}});
     fetcher.set_writer(&refuse_bytes);
     EXPECT_FALSE(fetcher.fetch(server.url("/file.txt")));
+    EXPECT_TRUE(fetcher.body().empty());
     EXPECT_TRUE(starts_with(fetcher.error_text(), L"Failed to load: ")) << fetcher.error_text();
-}
-
-TEST(UrlFetcherAppender, TakesNothingWithoutAFetcher) {
-    char bytes[] = "3";
-    EXPECT_EQ(UrlFetcher::append_to_body(bytes, 1, 1, nullptr), 0u);
 }
 
 TEST(UrlFetcherSettings, AnUnacceptableUrlIsReportedAsSuch) {
