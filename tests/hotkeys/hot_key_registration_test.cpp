@@ -29,12 +29,9 @@ HotKey ctrl_key(std::uint32_t key_code) {
 } // namespace
 
 TEST(ModifierFlags, AreTheSystemsAltControlShiftAndWindowsBits) {
-    EXPECT_EQ(modifier_flags(combination(false, false, false, false, KEY_A)), 0u);
     EXPECT_EQ(modifier_flags(combination(false, true, false, false, KEY_A)), 1u);
     EXPECT_EQ(modifier_flags(combination(true, false, false, false, KEY_A)), 2u);
-    EXPECT_EQ(modifier_flags(combination(false, false, true, false, KEY_A)), 4u);
-    EXPECT_EQ(modifier_flags(combination(false, false, false, true, KEY_A)), 8u);
-    EXPECT_EQ(modifier_flags(combination(true, true, true, true, KEY_A)), 15u);
+    EXPECT_EQ(modifier_flags(combination(false, false, true, true, KEY_A)), 12u);
 }
 
 class HotKeyRegistrationTest : public ::testing::Test {
@@ -164,20 +161,15 @@ TEST_F(TestHotKey, AHotKeyWithoutModifiersAndKeyIsUsableWithoutAsking) {
     EXPECT_TRUE(system.registration_attempts.empty());
 }
 
-TEST_F(TestHotKey, ACombinationOfAnotherGroupHotKeyOrEventIsInUse) {
+TEST_F(TestHotKey, OnlyTheSameModifiersAndKeyAsAnotherGroupHotKeyOrEventAreInUse) {
     add_group_hot_key(ctrl_key(KEY_A));
     set_event(EVENT_HIDE_ALL_WINDOWS, ctrl_key(KEY_F5));
 
     EXPECT_EQ(test_hot_key(ctrl_key(KEY_A), model, system), (HotKeyTestResult{false, true}));
     EXPECT_EQ(test_hot_key(ctrl_key(KEY_F5), model, system), (HotKeyTestResult{false, true}));
     EXPECT_TRUE(system.registration_attempts.empty());
-}
-
-TEST_F(TestHotKey, OnlyTheSameModifiersAndKeyClash) {
-    add_group_hot_key(ctrl_key(KEY_A));
-
     EXPECT_TRUE(test_hot_key(combination(true, false, true, false, KEY_A), model, system).usable);
-    EXPECT_TRUE(test_hot_key(ctrl_key(KEY_F5), model, system).usable);
+    EXPECT_TRUE(test_hot_key(ctrl_key(KEY_DELETE), model, system).usable);
 }
 
 TEST_F(TestHotKey, AnUnchangedHotKeyIsUsableOnceThePageReleasedItsRegistrations) {
