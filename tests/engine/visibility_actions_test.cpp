@@ -61,26 +61,17 @@ TEST_F(VisibilityActions, IndicesOutsideTheRecordsDoNothing) {
     EXPECT_TRUE(system.foreground_requests.empty());
 }
 
-TEST_F(VisibilityActions, ShowWindowsRestoresAMinimisedLastWindowAndBringsItForward) {
+TEST_F(VisibilityActions, ShowWindowsBringsTheLastWindowForwardRestoringItWhenMinimised) {
     hide(normal);
-    hide(minimised);
-    settle();
-
-    engine.show_windows({index_of(normal), index_of(minimised)});
-
-    EXPECT_EQ(system.show_requests.back(), (ShowRequest{minimised, show_command::RESTORE}));
-    EXPECT_EQ(system.foreground_requests, (std::vector<WindowHandle>{minimised}));
-}
-
-TEST_F(VisibilityActions, ShowWindowsOnlyBringsANormalLastWindowForward) {
     hide(minimised);
     hide(maximised);
     settle();
 
-    engine.show_windows({index_of(minimised), index_of(maximised)});
-
+    engine.show_windows({index_of(normal), index_of(minimised)});
+    EXPECT_EQ(system.show_requests.back(), (ShowRequest{minimised, show_command::RESTORE}));
+    engine.show_windows({index_of(maximised)});
     EXPECT_EQ(system.show_requests.back(), (ShowRequest{maximised, show_command::SHOW}));
-    EXPECT_EQ(system.foreground_requests, (std::vector<WindowHandle>{maximised}));
+    EXPECT_EQ(system.foreground_requests, (std::vector<WindowHandle>{minimised, maximised}));
 }
 
 TEST_F(VisibilityActions, ShowWindowsLeavesTheForegroundAloneWhenTheLastWindowIsGone) {
@@ -102,17 +93,11 @@ protected:
     }
 };
 
-TEST_F(GroupActions, HideGroupHidesEveryMatchingWindowThatIsNotIgnored) {
+TEST_F(GroupActions, HideGroupHidesMatchingWindowsAndShowGroupOnlyThoseThisProgramHid) {
     engine.hide_group(0);
-
     EXPECT_FALSE(is_shown(maximised));
     EXPECT_FALSE(is_shown(normal));
     EXPECT_TRUE(is_shown(minimised));
-    EXPECT_TRUE(engine.was_hidden_this_session(normal));
-}
-
-TEST_F(GroupActions, ShowGroupShowsOnlyWhatThisProgramHid) {
-    engine.hide_group(0);
     const auto elsewhere = add_window(L"Notes - Hidden Elsewhere", show_command::NORMAL, false);
     settle();
 

@@ -38,17 +38,11 @@ protected:
 TEST_F(WindowQueries, VisibleMatchesLeaveOutIgnoredAndHiddenWindows) {
     EXPECT_EQ(visible_matches(match_all_pattern()), (std::vector<WindowHandle>{notepad, mail}));
     EXPECT_TRUE(visible_matches(title_pattern(Pattern::CONTAINS, L"Start")).empty());
-}
-
-TEST_F(WindowQueries, EachPatternPicksItsOwnSubject) {
     EXPECT_EQ(visible_matches(image_pattern(Pattern::EXACTLY_MATCHES, L"MAIL.EXE")),
               (std::vector<WindowHandle>{mail}));
     EXPECT_TRUE(visible_matches(title_pattern(Pattern::EXACTLY_MATCHES, L"mail.exe")).empty());
-}
-
-TEST_F(WindowQueries, AnIgnorePatternOnTheImageNameWinsOverATitlePattern) {
+    // An ignore pattern on the image name wins over a title pattern.
     model.add_ignore_pattern(image_pattern(Pattern::CONTAINS, L"notepad"));
-
     EXPECT_TRUE(visible_matches(title_pattern(Pattern::CONTAINS, L"Notepad")).empty());
 }
 
@@ -56,23 +50,20 @@ TEST_F(WindowQueries, MergingWithoutClearKeepsTheListSortedAndFreeOfDuplicates) 
     std::vector<int> indices{index_of(mail)};
     engine.find_visible_matches(title_pattern(Pattern::CONTAINS, L"-"), indices, false);
     engine.find_visible_matches(image_pattern(Pattern::STARTS_WITH, L"note"), indices, false);
-
     EXPECT_EQ(handles_at(indices), (std::vector<WindowHandle>{notepad, mail}));
-}
 
-TEST_F(WindowQueries, ClearEmptiesTheListFirst) {
-    std::vector<int> indices{index_of(notepad)};
     engine.find_visible_matches(title_pattern(Pattern::CONTAINS, L"Mail"), indices, true);
-
     EXPECT_EQ(handles_at(indices), (std::vector<WindowHandle>{mail}));
 }
 
-TEST_F(WindowQueries, HiddenMatchesAreOnlyWindowsThisProgramHid) {
+TEST_F(WindowQueries, HiddenMatchesAreOnlyWindowsThisProgramHidThatAreNotIgnored) {
     hide(mail);
+    hide(start); // hidden before the ignore rule could say otherwise, e.g. by a tab button
 
     EXPECT_EQ(hidden_matches(match_all_pattern(), false), (std::vector<WindowHandle>{mail}));
     EXPECT_EQ(hidden_matches(match_all_pattern(), true),
               (std::vector<WindowHandle>{mail, hidden_elsewhere}));
+    EXPECT_TRUE(engine.was_hidden_this_session(start));
 }
 
 TEST_F(WindowQueries, AWindowShownAgainIsNoLongerAHiddenMatch) {
@@ -91,13 +82,6 @@ TEST_F(WindowQueries, RecordsStayStaleUntilThePassAfterAnAction) {
 
     EXPECT_EQ(visible_matches(match_all_pattern()), (std::vector<WindowHandle>{notepad, mail}));
     EXPECT_TRUE(hidden_matches(match_all_pattern(), false).empty());
-}
-
-TEST_F(WindowQueries, IgnoredHiddenWindowsAreNotHiddenMatches) {
-    hide(start); // hidden before the ignore rule could say otherwise, e.g. by a tab button
-
-    EXPECT_TRUE(hidden_matches(match_all_pattern(), false).empty());
-    EXPECT_TRUE(engine.was_hidden_this_session(start));
 }
 
 TEST_F(WindowQueries, HasOwnerOnlyForWindowsAVisibilityTimerHid) {
