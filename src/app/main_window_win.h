@@ -7,9 +7,6 @@
 #include "engine/system_local_clock_win.h"
 #include "engine/window_engine.h"
 #include "engine/window_system_win.h"
-#include "hotkeys/hot_key_registrar_win.h"
-#include "hotkeys/hot_key_registration.h"
-#include "hotkeys/hot_key_registration_warning_win.h"
 #include "timers/timer_scheduler.h"
 #include "ui/list_drawing_resources_win.h"
 #include "ui/page_host_win.h"
@@ -39,7 +36,7 @@ public:
 } // namespace engine
 
 // The main dialog and the program's message hub: it owns the one-second refresh timer,
-// holds the global hot keys and carries the menu commands, and hands the window engine's
+// receives the global hot keys and carries the menu commands, and hands the window engine's
 // work to `WindowEngine` and the visibility timers' to `TimerScheduler`. Closing it only
 // hides it; the program ends through "E&xit".
 class MainWindow final : public engine::engine_host,
@@ -54,9 +51,9 @@ public:
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
-    // Builds the dialog at its saved placement, takes the first window snapshot, shows the
-    // dialog and registers the hot keys (a box for each one the system refuses). False when
-    // the dialog cannot be created.
+    // Builds the dialog at its saved placement with its pages (the hot keys page registers the
+    // hot keys, a box for each one the system refuses), takes the first window snapshot and
+    // shows the dialog. False when the dialog cannot be created.
     bool create(engine::main_window_owner& owner, DataModel& model);
     void destroy();
 
@@ -128,10 +125,6 @@ private:
     SystemLocalClock clock_;
     std::unique_ptr<WindowEngine> engine_;
     std::unique_ptr<TimerScheduler> scheduler_;
-    // Bound to the dialog, so made with it; the registration releases its hot keys first.
-    std::unique_ptr<Win32HotKeyRegistrar> hot_key_registrar_;
-    std::unique_ptr<WarningBoxDisplay> warnings_;
-    std::unique_ptr<HotKeyRegistration> hot_keys_;
     ListDrawingResources list_drawing_;
     engine::TabPages pages_;
     // The icon in the notification area; made after the dialog is shown, gone before it.

@@ -1,7 +1,10 @@
 #include "ui/tab_hot_keys_win.h"
 
+#include "app/message_box_win.h"
 #include "hotkeys/key_names.h"
 #include "pages_resource.h"
+#include "ui/hot_key_editor_win.h"
+#include "ui/other_events_editor_win.h"
 
 #include <commctrl.h>
 
@@ -13,6 +16,26 @@ TabHotKeys::TabHotKeys()
                      IDR_HOT_KEYS_MENU,
                      LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER,
                      {{L"Pattern", 300}, {L"Hot Key", 150}, {L"Action", 100}}}) {}
+
+TabHotKeys::~TabHotKeys() {
+    release();
+}
+
+bool TabHotKeys::create(page_host& new_host, HWND parent, DataModel& new_model) {
+    held_.reset();
+    if (!ModelListPage::create(new_host, parent, new_model)) {
+        return false;
+    }
+    held_ = std::make_unique<HeldHotKeys>(new_model, new_host.main_dialog());
+    held_->registration.register_hot_keys();
+    return true;
+}
+
+void TabHotKeys::release() {
+    if (held_) {
+        held_->registration.unregister_hot_keys();
+    }
+}
 
 int TabHotKeys::entry_count() const {
     return model->hot_key_count();
@@ -47,6 +70,155 @@ void TabHotKeys::update_buttons() {
     const bool selected = first_selected_row(list()) >= 0;
     EnableWindow(control(IDC_PAGE_EDIT), selected);
     EnableWindow(control(IDC_PAGE_REMOVE), selected);
+}
+
+INT_PTR TabHotKeys::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_COMMAND) {
+        if (HIWORD(wparam) == BN_CLICKED) {
+            run_command(LOWORD(wparam));
+        }
+        return TRUE;
+    }
+    if (message == WM_NOTIFY) {
+        const auto& header = *reinterpret_cast<const NMHDR*>(lparam);
+        if (header.hwndFrom == list() && on_list_notification(header)) {
+            return TRUE;
+        }
+    }
+    return ModelListPage::handle_message(message, wparam, lparam);
+}
+
+INT_PTR TabHotKeys::on_list_notification(const NMHDR& header) {
+    switch (header.code) {
+    case NM_RCLICK:
+        show_context_menu();
+        return TRUE;
+    case NM_DBLCLK:
+        if (reinterpret_cast<const NMITEMACTIVATE&>(header).iItem >= 0) {
+            edit_hot_key();
+        }
+        return TRUE;
+    case LVN_KEYDOWN:
+        switch (reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey) {
+        case VK_RETURN:
+        case VK_SPACE:
+            edit_hot_key();
+            break;
+        case VK_DELETE:
+            confirm_and_remove_hot_key();
+            break;
+        default:
+            break;
+        }
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+void TabHotKeys::run_command(int command) {
+    switch (command) {
+    case IDC_PAGE_ADD:
+        add_hot_key();
+        break;
+    case IDC_PAGE_EDIT:
+    case ID_HOT_KEY_EDIT:
+        edit_hot_key();
+        break;
+    case IDC_PAGE_REMOVE:
+    case ID_HOT_KEY_REMOVE:
+        remove_hot_key();
+        break;
+    case IDC_OTHER_EVENTS:
+        edit_other_events();
+        break;
+    default:
+        break;
+    }
+}
+
+void TabHotKeys::show_context_menu() {
+    if (context_menu() == nullptr) {
+        return;
+    }
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const int command =
+        static_cast<int>(TrackPopupMenu(context_menu(), TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x,
+                                        cursor.y, 0, window_handle(), nullptr));
+    run_command(command);
+}
+
+void TabHotKeys::add_hot_key() {
+    if (model->group_count() == 0) {
+        information_box(host->main_dialog(), L"No Groups Exist",
+                        L"No window groups currently exist.  At least one group must be created "
+                        L"before you can use hot keys.");
+        return;
+    }
+    HotKey fresh;
+    fresh.mod_ctrl = true;
+    fresh.mod_shift = true;
+    // A fresh id cannot collide with a held hot key, so nothing is released here.
+    const auto added = run_hot_key_editor(
+        host->main_dialog(), *model, [this](const HotKey& candidate) { return test(candidate); },
+        fresh);
+    if (!added) {
+        return;
+    }
+    model->add_hot_key(*added);
+    held_->registration.register_hot_keys();
+    rebuild(true);
+}
+
+void TabHotKeys::edit_hot_key() {
+    const int index = selected_entry();
+    if (index < 0) {
+        return;
+    }
+    held_->registration.unregister_hot_keys();
+    const auto edited = run_hot_key_editor(
+        host->main_dialog(), *model, [this](const HotKey& candidate) { return test(candidate); },
+        model->hot_key(index));
+    if (edited) {
+        model->set_hot_key(index, *edited);
+    }
+    held_->registration.register_hot_keys();
+    if (edited) {
+        rebuild(false);
+    }
+}
+
+void TabHotKeys::remove_hot_key() {
+    const int index = selected_entry();
+    if (index < 0) {
+        return;
+    }
+    model->remove_hot_key(index);
+    held_->registration.register_hot_keys();
+    rebuild(false);
+}
+
+void TabHotKeys::confirm_and_remove_hot_key() {
+    if (selected_entry() >= 0 &&
+        host->ask_yes_no(L"Delete Hot Key",
+                         L"Are you sure you'd like to delete the selected hot key?")) {
+        remove_hot_key();
+    }
+}
+
+void TabHotKeys::edit_other_events() {
+    held_->registration.unregister_hot_keys();
+    const bool confirmed = run_other_events_editor(
+        host->main_dialog(), *model, [this](const HotKey& candidate) { return test(candidate); });
+    held_->registration.register_hot_keys();
+    if (confirmed) {
+        rebuild(false);
+    }
+}
+
+HotKeyTestResult TabHotKeys::test(const HotKey& candidate) {
+    return test_hot_key(candidate, *model, held_->registrar);
 }
 
 } // namespace engine
