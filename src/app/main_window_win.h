@@ -83,6 +83,8 @@ public:
     HWND main_dialog() const override { return dialog_; }
     WindowEngine& window_engine() override { return *engine_; }
     engine::window_system& windows() override { return window_system_; }
+    TimerScheduler& timer_scheduler() override { return *scheduler_; }
+    const engine::local_clock& clock() const override { return clock_; }
     const ListDrawingResources& list_drawing() const override { return list_drawing_; }
     int current_tab_index() const override { return pages_.current_index(); }
     bool switch_to_tab(int index) override { return pages_.switch_to_tab(index); }

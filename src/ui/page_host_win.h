@@ -1,7 +1,9 @@
 #pragma once
 
+#include "engine/local_clock.h"
 #include "engine/window_engine.h"
 #include "engine/window_system.h"
+#include "timers/timer_scheduler.h"
 #include "ui/list_drawing_resources_win.h"
 
 #include <windows.h>
@@ -23,6 +25,9 @@ public:
 
     virtual WindowEngine& window_engine() = 0;
     virtual window_system& windows() = 0;
+    virtual TimerScheduler& timer_scheduler() = 0;
+    // The local wall clock the visibility timers run on.
+    virtual const local_clock& clock() const = 0;
     virtual const ListDrawingResources& list_drawing() const = 0;
 
     virtual int current_tab_index() const = 0;

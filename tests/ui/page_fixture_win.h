@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/fake_clock.h"
 #include "engine/fake_waiter.h"
 #include "engine/fake_window_system.h"
 #include "engine/window_engine.h"
@@ -7,6 +8,7 @@
 #include "model/data_model.h"
 #include "pages_resource.h"
 #include "resource.h"
+#include "timers/timer_scheduler.h"
 #include "ui/list_drawing_resources_win.h"
 #include "ui/list_rows_win.h"
 #include "ui/page_host_win.h"
@@ -39,7 +41,8 @@ inline void PrintTo(const Question& question, std::ostream* out) {
 class PageHost final : public engine::page_host, public engine::engine_host {
 public:
     PageHost(DataModel& model, engine::window_system& windows, engine::waiter& waiter)
-        : engine_(model, windows, *this, waiter), windows_(windows) {
+        : engine_(model, windows, *this, waiter), windows_(windows),
+          scheduler_(model, engine_, *this, wall_clock) {
         dialog_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAIN), nullptr,
                                      &PageHost::dialog_procedure, 0);
         SetWindowPos(dialog_, nullptr, 0, 0, 900, 560, SWP_NOZORDER | SWP_NOMOVE);
@@ -64,6 +67,8 @@ public:
     }
     WindowEngine& window_engine() override { return engine_; }
     engine::window_system& windows() override { return windows_; }
+    TimerScheduler& timer_scheduler() override { return scheduler_; }
+    const engine::local_clock& clock() const override { return wall_clock; }
     const ListDrawingResources& list_drawing() const override { return drawing_; }
     int current_tab_index() const override { return pages.current_index(); }
     bool switch_to_tab(int index) override { return pages.switch_to_tab(index); }
@@ -89,6 +94,8 @@ public:
     void start_refresh_timer() override {}
 
     engine::TabPages pages;
+    // The local time the timers and the timer editor see.
+    FakeClock wall_clock;
     bool shown = true;
     int main_window_hides = 0;
     std::deque<bool> answers;
@@ -101,6 +108,7 @@ private:
     ListDrawingResources drawing_;
     WindowEngine engine_;
     engine::window_system& windows_;
+    TimerScheduler scheduler_;
 };
 
 // The five pages in a main dialog over fake foreign windows, and the ways a user works them.
