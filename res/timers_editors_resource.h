@@ -1,0 +1,26 @@
+#pragma once
+
+// Identifiers of the Visibility Timer Editor and its controls. Plain #defines, since the
+// resource compiler reads this file too.
+
+#define IDD_TIMER_EDITOR 110
+
+#define IDC_TIMER_ACTIVATE_NOW 1013
+#define IDC_TIMER_START_HOUR 1020
+#define IDC_TIMER_START_MINUTE 1021
+#define IDC_TIMER_START_HALF 1022
+#define IDC_TIMER_END_HOUR 1023
+#define IDC_TIMER_END_MINUTE 1024
+#define IDC_TIMER_END_HALF 1025
+#define IDC_TIMER_GROUP 1027
+#define IDC_TIMER_DESCRIPTION 1031
+#define IDC_TIMER_DURATION_HOURS 1036
+#define IDC_TIMER_USE_CURRENT_TIME 1037
+#define IDC_TIMER_DURATION_MINUTES 1039
+#define IDC_TIMER_CLOCK 1041
+#define IDC_TIMER_STOPWATCH 1042
+#define IDC_TIMER_START_BOX 1043
+#define IDC_TIMER_END_BOX 1044
+#define IDC_TIMER_DURATION_BOX 1045
+#define IDC_TIMER_HOURS_LABEL 1046
+#define IDC_TIMER_MINUTES_LABEL 1047
