@@ -4,7 +4,8 @@
 
 namespace engine {
 
-// Page 4: the visibility timers with their groups, states and kinds.
+// Page 4: the visibility timers with their groups, states and kinds. The user adds, edits and
+// removes timers through the Visibility Timer Editor and activates or deactivates them here.
 class TabTimers final : public ModelListPage {
 public:
     TabTimers();
@@ -16,6 +17,19 @@ private:
     void layout(int width, int height) override;
     ModelListRebuild rebuild_options() const override;
     void update_buttons() override;
+    INT_PTR handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+    void run_command(int command);
+    void on_key(WORD key);
+    void show_context_menu(int row);
+    void show_description(NMLVGETINFOTIPW& request) const;
+    // The context menu's activate item reads what it would do to the timer.
+    void label_toggle_item(bool enabled);
+
+    void add_timer();
+    void edit_timer();
+    void remove_timer();
+    void toggle_selected_timer();
 };
 
 } // namespace engine

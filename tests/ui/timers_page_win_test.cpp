@@ -1,0 +1,414 @@
+#include "page_fixture_win.h"
+#include "timers/timer_scheduler.h"
+#include "timers_editors_resource.h"
+#include "ui/modal_script_win.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Texts = std::vector<std::wstring>;
+constexpr int TIMERS = 4;
+constexpr wchar_t EDITOR[] = L"Visibility Timer Editor";
+constexpr wchar_t GAMES_ROW[] = L"Applies to group \"Games\"";
+const Question ACTIVATE_QUESTION{L"Activate Timer", L"Would you like to activate this timer now?"};
+const Question DELETE_QUESTION{L"Delete Visibility Timer",
+                               L"Are you sure you'd like to delete the selected timer?"};
+
+// Reads the context menu's items from a thread timer inside the menu's modal loop, then
+// chooses the item at `position` with the keyboard (or closes the menu for -1).
+class MenuChoice {
+public:
+    explicit MenuChoice(int position) {
+        position_ = position;
+        items_.clear();
+        timer_ = SetTimer(nullptr, 0, 20, &MenuChoice::on_timer);
+    }
+    MenuChoice(const MenuChoice&) = delete;
+    MenuChoice& operator=(const MenuChoice&) = delete;
+    ~MenuChoice() { KillTimer(nullptr, timer_); }
+
+    static const Texts& items() { return items_; }
+
+private:
+    static void CALLBACK on_timer(HWND, UINT, UINT_PTR, DWORD) {
+        const HWND menu_window = FindWindowW(L"#32768", nullptr);
+        if (menu_window == nullptr || !items_.empty()) {
+            return;
+        }
+        const auto menu = reinterpret_cast<HMENU>(SendMessageW(menu_window, MN_GETHMENU, 0, 0));
+        for (int item = 0; item < GetMenuItemCount(menu); ++item) {
+            wchar_t text[100] = {};
+            GetMenuStringW(menu, static_cast<UINT>(item), text, 100, MF_BYPOSITION);
+            items_.push_back(text);
+        }
+        if (position_ < 0) {
+            PostMessageW(menu_window, WM_KEYDOWN, VK_ESCAPE, 0);
+            return;
+        }
+        // The separator is skipped by the keyboard, so it takes no key press.
+        const int presses = position_ > 2 ? position_ : position_ + 1;
+        for (int press = 0; press < presses; ++press) {
+            PostMessageW(menu_window, WM_KEYDOWN, VK_DOWN, 0);
+        }
+        PostMessageW(menu_window, WM_KEYDOWN, VK_RETURN, 0);
+    }
+
+    static inline int position_ = -1;
+    static inline Texts items_;
+    UINT_PTR timer_ = 0;
+};
+
+Pattern title_contains(const std::wstring& phrase) {
+    return {.compare = Pattern::CONTAINS, .applies_to = Pattern::WINDOW_TITLE, .phrase = phrase};
+}
+
+class TimersPage : public PageTest {
+protected:
+    // Groups "Browsers" (id 0, titles containing "Browser") and "Games" (1, "Solitaire") with
+    // a window each, and the timers page current at 14:05:40.
+    void SetUp() override {
+        browser_window = add_window(L"Web Browser");
+        games_window = add_window(L"Solitaire");
+        add_group(L"Browsers", L"Browser");
+        add_group(L"Games", L"Solitaire");
+        host.wall_clock.time = {14, 5, 40};
+    }
+
+    void open_page() {
+        create_pages();
+        host.pages.select_tab(TIMERS);
+    }
+
+    void add_group(const std::wstring& name, const std::wstring& phrase) {
+        Group group(model.next_group_id());
+        group.set_name(name);
+        group.add_pattern(title_contains(phrase));
+        model.add_group(group);
+    }
+
+    // A clock timer of group 0 from 14:00 for two hours, so in its period at 14:05.
+    VisibilityTimer add_clock_timer(bool enabled, int group_id = 0) {
+        VisibilityTimer timer;
+        timer.group_id = group_id;
+        timer.enabled = enabled;
+        timer.start_h = 14;
+        timer.duration_h = 2;
+        model.add_timer(timer);
+        return timer;
+    }
+
+    VisibilityTimer add_stopwatch(int group_id = 1) {
+        VisibilityTimer timer;
+        timer.group_id = group_id;
+        timer.type = VisibilityTimer::STOPWATCH;
+        timer.duration_m = 10;
+        model.add_timer(timer);
+        return timer;
+    }
+
+    std::vector<VisibilityTimer> timers() const {
+        std::vector<VisibilityTimer> all;
+        for (int index = 0; index < model.timer_count(); ++index) {
+            all.push_back(model.timer(index));
+        }
+        return all;
+    }
+
+    void select_row(int row) const {
+        ListView_SetItemState(list(TIMERS), -1, 0, LVIS_SELECTED);
+        ListView_SetItemState(list(TIMERS), row, LVIS_SELECTED | LVIS_FOCUSED,
+                              LVIS_SELECTED | LVIS_FOCUSED);
+    }
+
+    // Runs a page command that may open dialogs, and checks that the script saw them through.
+    void run(int button) {
+        click(TIMERS, button);
+        EXPECT_TRUE(script.finished())
+            << "the script stopped after " << script.seen().size() << " steps";
+    }
+
+    void press_key(WORD key) {
+        SendMessageW(list(TIMERS), WM_KEYDOWN, key, 0);
+        EXPECT_TRUE(script.finished())
+            << "the script stopped after " << script.seen().size() << " steps";
+    }
+
+    // The context menu on a row, as a right click on it opens it.
+    Texts use_context_menu(int row, int position) {
+        const MenuChoice choice(position);
+        NMITEMACTIVATE activation{};
+        activation.hdr.hwndFrom = list(TIMERS);
+        activation.hdr.idFrom = IDC_TIMER_LIST;
+        activation.hdr.code = NM_RCLICK;
+        activation.iItem = row;
+        SendMessageW(page_window(TIMERS), WM_NOTIFY, activation.hdr.idFrom,
+                     reinterpret_cast<LPARAM>(&activation));
+        return MenuChoice::items();
+    }
+
+    // The tool tip the list asks the page for when the mouse rests on a row.
+    std::wstring tip_of(int row, int capacity = 1024) {
+        std::wstring buffer(static_cast<std::size_t>(capacity), L'#');
+        NMLVGETINFOTIPW request{};
+        request.hdr.hwndFrom = list(TIMERS);
+        request.hdr.idFrom = IDC_TIMER_LIST;
+        request.hdr.code = LVN_GETINFOTIPW;
+        request.pszText = buffer.data();
+        request.cchTextMax = capacity;
+        request.iItem = row;
+        SendMessageW(page_window(TIMERS), WM_NOTIFY, request.hdr.idFrom,
+                     reinterpret_cast<LPARAM>(&request));
+        return buffer.c_str();
+    }
+
+    std::wstring activate_label() const {
+        return user::text_of(control(TIMERS, IDC_TIMER_ACTIVATE));
+    }
+
+    void tick() { host.timer_scheduler().timer_tick(); }
+
+    WindowHandle browser_window = 0;
+    WindowHandle games_window = 0;
+    ModalScript script;
+};
+
+TEST_F(TimersPage, RowsShowGroupStateAndKindAndTheTipDescribesTheTimer) {
+    add_clock_timer(true);
+    add_stopwatch();
+    add_clock_timer(false, 9);
+    open_page();
+    EXPECT_EQ(column(TIMERS, 0),
+              (Texts{L"Applies to group \"Browsers\"", L"Applies to group \"Games\"",
+                     L"Invalid group association."}));
+    EXPECT_EQ(column(TIMERS, 1), (Texts{L"Active", L"Disabled", L"Disabled"}));
+    EXPECT_EQ(column(TIMERS, 2), (Texts{L"Clock", L"Stopwatch", L"Clock"}));
+    EXPECT_EQ(tip_of(0), L"This timer will hide \"Browsers\" from 2:00 PM until 4:00 PM, "
+                         L"(2 hours).");
+    EXPECT_EQ(tip_of(1), L"This timer will hide \"Games\" for 10 minutes.");
+    EXPECT_EQ(tip_of(2), L"Invalid group association.");
+    EXPECT_EQ(tip_of(0, 12), L"This timer ") << "cut to the tip's capacity";
+}
+
+TEST_F(TimersPage, ButtonsFollowTheSelectionAndNameWhatActivateWouldDo) {
+    add_clock_timer(true);
+    add_stopwatch();
+    open_page();
+    select_row(-1);
+    ListView_SetItemState(list(TIMERS), -1, 0, LVIS_SELECTED);
+    EXPECT_FALSE(enabled(TIMERS, IDC_PAGE_EDIT));
+    EXPECT_FALSE(enabled(TIMERS, IDC_PAGE_REMOVE));
+    EXPECT_FALSE(enabled(TIMERS, IDC_TIMER_ACTIVATE));
+    EXPECT_TRUE(enabled(TIMERS, IDC_PAGE_ADD));
+    select_row(0);
+    EXPECT_TRUE(enabled(TIMERS, IDC_PAGE_EDIT));
+    EXPECT_TRUE(enabled(TIMERS, IDC_TIMER_ACTIVATE));
+    EXPECT_EQ(activate_label(), L"Deactivate");
+    select_row(1);
+    EXPECT_EQ(activate_label(), L"Activate");
+}
+
+TEST_F(TimersPage, AddWithoutGroupsOnlyExplains) {
+    model.clear_groups();
+    open_page();
+    script.on(L"No Groups Exist", [](HWND box) {
+        EXPECT_EQ(user::message_of(box),
+                  L"No window groups currently exist.  At least one group must be created before "
+                  L"you can use visibility timers.");
+        user::click(box, IDOK);
+    });
+    run(IDC_PAGE_ADD);
+    EXPECT_EQ(script.seen(), (Texts{L"No Groups Exist"}));
+    EXPECT_EQ(model.timer_count(), 0);
+    EXPECT_TRUE(host.questions.empty());
+}
+
+TEST_F(TimersPage, AddAppendsTheEditedTimerAndActivatesItWhenAsked) {
+    add_stopwatch();
+    open_page();
+    select_row(0);
+    script.on(EDITOR, [](HWND editor) {
+        user::choose(editor, IDC_TIMER_GROUP, 1);
+        user::click(editor, IDOK);
+    });
+    host.answers = {true};
+    run(IDC_PAGE_ADD);
+    EXPECT_EQ(host.questions, (std::vector<Question>{ACTIVATE_QUESTION}));
+    ASSERT_EQ(model.timer_count(), 2);
+    const VisibilityTimer added = model.timer(1);
+    EXPECT_EQ(added.group_id, 1);
+    EXPECT_TRUE(added.enabled);
+    EXPECT_EQ(added.start_h, 14);
+    EXPECT_EQ(added.start_m, 5);
+    EXPECT_EQ(added.duration_m, 30);
+    EXPECT_EQ(selected_titles(TIMERS), (Texts{GAMES_ROW}));
+    EXPECT_EQ(is_row_selected(list(TIMERS), 1), true);
+    EXPECT_EQ(activate_label(), L"Deactivate");
+
+    tick();
+    EXPECT_TRUE(is_hidden(games_window)) << "the first tick in its period hides its group";
+}
+
+TEST_F(TimersPage, AStopwatchActivatedOnAddStartsCountingNow) {
+    open_page();
+    script.on(EDITOR, [](HWND editor) { user::click(editor, IDC_TIMER_STOPWATCH); });
+    script.on(EDITOR, [](HWND editor) { user::click(editor, IDOK); });
+    host.answers = {true};
+    run(IDC_PAGE_ADD);
+    ASSERT_EQ(model.timer_count(), 1);
+    const VisibilityTimer added = model.timer(0);
+    EXPECT_TRUE(added.enabled);
+    EXPECT_EQ((std::vector<int>{added.start_h, added.start_m, added.start_s}),
+              (std::vector<int>{14, 5, 40}));
+    tick();
+    EXPECT_TRUE(is_hidden(browser_window));
+    EXPECT_TRUE(model.timer(0).enabled);
+}
+
+TEST_F(TimersPage, AddAnsweredNoKeepsTheTimerInactiveAndCancelAddsNothing) {
+    open_page();
+    script.on(EDITOR, [](HWND editor) { user::click(editor, IDOK); });
+    run(IDC_PAGE_ADD);
+    ASSERT_EQ(model.timer_count(), 1);
+    EXPECT_FALSE(model.timer(0).enabled);
+    EXPECT_EQ(column(TIMERS, 1), (Texts{L"Disabled"}));
+
+    host.questions.clear();
+    script.on(EDITOR, [](HWND editor) { user::click(editor, IDCANCEL); });
+    run(IDC_PAGE_ADD);
+    EXPECT_EQ(model.timer_count(), 1);
+    EXPECT_TRUE(host.questions.empty());
+}
+
+TEST_F(TimersPage, CancelledEditsLeaveTheTimersExactlyAsTheyWere) {
+    add_clock_timer(true);
+    add_stopwatch();
+    open_page();
+    const auto before = timers();
+    select_row(0);
+    script.on(EDITOR, [](HWND editor) { user::click(editor, IDC_TIMER_STOPWATCH); });
+    script.on(EDITOR, [](HWND editor) {
+        user::choose(editor, IDC_TIMER_GROUP, 1);
+        user::choose(editor, IDC_TIMER_DURATION_HOURS, 5);
+        user::click(editor, IDCANCEL);
+    });
+    run(IDC_PAGE_EDIT);
+    EXPECT_EQ(timers(), before);
+
+    const auto steps = script.seen().size();
+    script.on(EDITOR, [](HWND editor) {
+        user::choose(editor, IDC_TIMER_DURATION_HOURS, 5);
+        user::click(editor, IDOK);
+    });
+    notify_list(TIMERS, NM_DBLCLK);
+    EXPECT_EQ(script.seen().size(), steps) << "a double click on no row opens nothing";
+    EXPECT_EQ(timers(), before);
+}
+
+TEST_F(TimersPage, EditStoresTheCopyAtItsIndexByButtonKeyAndMenu) {
+    add_clock_timer(false);
+    add_stopwatch();
+    open_page();
+    select_row(0);
+    script.on(EDITOR, [](HWND editor) {
+        user::choose(editor, IDC_TIMER_END_HOUR, 4);
+        user::click(editor, IDOK);
+    });
+    run(IDC_PAGE_EDIT);
+    EXPECT_EQ(model.timer(0).duration_h, 3) << "2:00 PM until 5:00 PM";
+    EXPECT_TRUE(host.questions.empty());
+
+    script.on(EDITOR, [](HWND editor) {
+        user::choose(editor, IDC_TIMER_GROUP, 1);
+        user::click(editor, IDOK);
+    });
+    press_key(VK_RETURN);
+    EXPECT_EQ(model.timer(0).group_id, 1);
+
+    select_row(1);
+    script.on(EDITOR, [](HWND editor) {
+        user::choose(editor, IDC_TIMER_DURATION_MINUTES, 45);
+        user::click(editor, IDOK);
+    });
+    use_context_menu(1, 0);
+    EXPECT_TRUE(script.finished());
+    EXPECT_EQ(model.timer(1).duration_m, 45);
+    EXPECT_EQ(selected_titles(TIMERS), (Texts{GAMES_ROW}));
+}
+
+TEST_F(TimersPage, DeactivateInTheEditorStoresTheEditsAndShowsTheWindowsAtOnce) {
+    add_clock_timer(true);
+    open_page();
+    tick();
+    ASSERT_TRUE(is_hidden(browser_window));
+    select_row(0);
+    std::wstring label;
+    script.on(EDITOR, [&](HWND editor) {
+        label = user::text_of(user::item(editor, IDC_TIMER_ACTIVATE_NOW));
+        user::choose(editor, IDC_TIMER_END_HOUR, 5);
+        user::click(editor, IDC_TIMER_ACTIVATE_NOW);
+    });
+    run(IDC_PAGE_EDIT);
+    EXPECT_EQ(label, L"Deactivate");
+    EXPECT_FALSE(model.timer(0).enabled);
+    EXPECT_EQ(model.timer(0).duration_h, 4);
+    EXPECT_FALSE(is_hidden(browser_window));
+    EXPECT_EQ(column(TIMERS, 1), (Texts{L"Disabled"}));
+    EXPECT_EQ(activate_label(), L"Activate");
+}
+
+TEST_F(TimersPage, ActivateButtonAndMenuToggleTheSelectedTimerAndRelabelBoth) {
+    add_stopwatch();
+    open_page();
+    select_row(0);
+    click(TIMERS, IDC_TIMER_ACTIVATE);
+    const VisibilityTimer started = model.timer(0);
+    EXPECT_TRUE(started.enabled);
+    EXPECT_EQ((std::vector<int>{started.start_h, started.start_m, started.start_s}),
+              (std::vector<int>{14, 5, 40}));
+    EXPECT_EQ(activate_label(), L"Deactivate");
+    EXPECT_EQ(column(TIMERS, 1), (Texts{L"Active"}));
+    EXPECT_EQ(use_context_menu(0, -1),
+              (Texts{L"&Edit Timer", L"&Remove Timer", L"", L"Deactivate"}));
+
+    tick();
+    ASSERT_TRUE(is_hidden(games_window));
+    use_context_menu(0, 3);
+    EXPECT_FALSE(model.timer(0).enabled);
+    EXPECT_EQ(model.timer(0).start_h, 0);
+    EXPECT_FALSE(is_hidden(games_window));
+    EXPECT_EQ(activate_label(), L"Activate");
+    EXPECT_EQ(use_context_menu(0, -1).back(), L"Activate");
+}
+
+TEST_F(TimersPage, RemoveLeavesTheTimersWindowsHiddenAndDeleteAsksFirst) {
+    add_clock_timer(true);
+    add_stopwatch();
+    add_clock_timer(false);
+    open_page();
+    tick();
+    select_row(0);
+    run(IDC_PAGE_REMOVE);
+    EXPECT_EQ(model.timer_count(), 2);
+    EXPECT_TRUE(is_hidden(browser_window));
+    EXPECT_TRUE(host.questions.empty());
+    tick();
+    EXPECT_TRUE(is_hidden(browser_window)) << "no timer releases them any more";
+
+    select_row(1);
+    press_key(VK_DELETE);
+    EXPECT_EQ(host.questions, (std::vector<Question>{DELETE_QUESTION}));
+    EXPECT_EQ(model.timer_count(), 2);
+    host.answers = {true};
+    press_key(VK_DELETE);
+    EXPECT_EQ(model.timer_count(), 1);
+    EXPECT_EQ(column(TIMERS, 2), (Texts{L"Stopwatch"}));
+    EXPECT_EQ(selected_titles(TIMERS), (Texts{GAMES_ROW})) << "limited to the last row";
+
+    use_context_menu(0, 1);
+    EXPECT_EQ(model.timer_count(), 0);
+    EXPECT_FALSE(enabled(TIMERS, IDC_TIMER_ACTIVATE));
+}
+
+} // namespace
