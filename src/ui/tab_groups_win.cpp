@@ -1,5 +1,6 @@
 #include "ui/tab_groups_win.h"
 
+#include "hotkeys/hot_key_registrar_win.h"
 #include "pages_resource.h"
 #include "timers/timer_scheduler.h"
 #include "ui/group_editor_win.h"
@@ -141,6 +142,7 @@ void TabGroups::remove_group() {
     }
     model->remove_group(index);
     stop_timers_of_group(id);
+    release_hot_keys_of_group(id);
     model->remove_group_references(id);
     rebuild(false);
 }
@@ -159,6 +161,16 @@ void TabGroups::stop_timers_of_group(int group_id) {
     }
     if (stopped) {
         refresh_after_action(*host);
+    }
+}
+
+void TabGroups::release_hot_keys_of_group(int group_id) {
+    Win32HotKeyRegistrar registrar(host->main_dialog());
+    for (int index = 0; index < model->hot_key_count(); ++index) {
+        const HotKey hot_key = model->hot_key(index);
+        if (hot_key.group_id == group_id) {
+            registrar.unregister_hot_key(hot_key.id);
+        }
     }
 }
 

@@ -26,6 +26,9 @@ private:
     void remove_group();
     // Deactivates the group's timers and shows the windows they hold hidden.
     void stop_timers_of_group(int group_id);
+    // The hot keys that go with a group let go of their combinations at once, so that a new
+    // hot key or another program can take them; the ids are never handed out again.
+    void release_hot_keys_of_group(int group_id);
     void hide_group();
     void show_group();
 };

@@ -344,4 +344,24 @@ TEST_F(GroupsPage, YesRemovesTheGroupItsHotKeysAndTimersAndShowsWhatItsTimersHid
     EXPECT_TRUE(model.windows.hidden_register.windows_of(timer_owner(stopwatch)).empty());
 }
 
+TEST_F(GroupsPage, TheCombinationOfARemovedGroupsHotKeyIsFreeAtOnce) {
+    HotKey hot_key = hot_key_of(1);
+    hot_key.mod_alt = true;
+    hot_key.key_code = VK_F11;
+    model.add_hot_key(hot_key);
+    constexpr UINT combination = MOD_CONTROL | MOD_ALT;
+    ASSERT_TRUE(
+        RegisterHotKey(host.main_dialog(), static_cast<int>(hot_key.id), combination, VK_F11));
+    constexpr int another_id = 0x3FF0;
+    ASSERT_FALSE(RegisterHotKey(host.main_dialog(), another_id, combination, VK_F11))
+        << "the combination is held while its hot key exists";
+    select_row(1);
+    host.answers = {true};
+    click(GROUPS, IDC_PAGE_REMOVE);
+    ASSERT_EQ(model.hot_key_count(), 0);
+    EXPECT_TRUE(RegisterHotKey(host.main_dialog(), another_id, combination, VK_F11));
+    UnregisterHotKey(host.main_dialog(), another_id);
+    UnregisterHotKey(host.main_dialog(), static_cast<int>(hot_key.id));
+}
+
 } // namespace
