@@ -3,6 +3,7 @@
 #include "app/diagnostic_log.h"
 #include "app/file_system.h"
 #include "app/message_box_win.h"
+#include "engine/window_system_win.h"
 #include "resource.h"
 #include "storage/screen_size_win.h"
 #include "update/update_check_win.h"
@@ -20,6 +21,7 @@ bool Application::initialise() {
     load_program_icon();
     if (!main_window.create(*this, model))
         return false;
+    start_journal();
 
     initialised = true;
     write_log(diagnostic_messages(), files->log_path());
@@ -57,6 +59,11 @@ void Application::load_data() {
         warning_box(nullptr, L"Critical Error",
                     L"Unable to load or create settings.  Please check read-only status.");
     }
+}
+
+void Application::start_journal() {
+    journal.emplace(files->hidden_windows_path(), Win32WindowSystem().boot_session());
+    main_window.engine().keep_journal(*journal);
 }
 
 void Application::load_program_icon() {

@@ -3,6 +3,7 @@
 #include "app/main_window_win.h"
 #include "app/unique_handle_win.h"
 #include "app/worker_thread_win.h"
+#include "engine/hidden_window_journal.h"
 #include "model/data_model.h"
 #include "storage/data_folder.h"
 
@@ -37,10 +38,13 @@ private:
     void find_directories();
     void load_data();
     void load_program_icon();
+    void start_journal();
 
     bool initialised = false;
     UniqueIcon small_icon;
     DataModel model;
+    // Declared before the main window, whose engine writes to it until the window is gone.
+    std::optional<HiddenWindowJournal> journal;
     MainWindow main_window;
     std::wstring current_directory;
     std::wstring application_directory;

@@ -15,6 +15,7 @@ DataFolder::DataFolder(const std::wstring& application_directory, ScreenSizeSour
       timers_path_(join_path(application_directory, L"timers.xml")),
       groups_path_(join_path(application_directory, L"groups.xml")),
       settings_path_(join_path(application_directory, L"settings.xml")),
+      hidden_windows_path_(join_path(application_directory, L"hidden_windows.xml")),
       settings_(std::move(screen_size)) {}
 
 bool DataFolder::load(DataModel& model) {

@@ -15,6 +15,7 @@ public:
     DataFolder(const std::wstring& application_directory, ScreenSizeSource screen_size);
 
     const std::wstring& log_path() const { return log_path_; }
+    const std::wstring& hidden_windows_path() const { return hidden_windows_path_; }
     Settings& settings() { return settings_; }
     const Settings& settings() const { return settings_; }
 
@@ -42,6 +43,7 @@ private:
     std::wstring timers_path_;
     std::wstring groups_path_;
     std::wstring settings_path_;
+    std::wstring hidden_windows_path_;
     ConfigFile ignore_list_file_;
     ConfigFile hot_keys_file_;
     ConfigFile timers_file_;
