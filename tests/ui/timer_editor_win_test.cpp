@@ -328,6 +328,7 @@ TEST_F(TimerEditor, TheActivateButtonOfAStoredTimerNamesWhatItDoesAndConfirms) {
     script.on(EDITOR, [&](HWND editor) {
         EXPECT_TRUE(shown(editor, IDC_TIMER_ACTIVATE_NOW));
         label = user::text_of(user::item(editor, IDC_TIMER_ACTIVATE_NOW));
+        take_screenshot(editor, L"timer_editor_edit");
         user::choose(editor, IDC_TIMER_GROUP, 0);
         user::click(editor, IDC_TIMER_ACTIVATE_NOW);
     });
