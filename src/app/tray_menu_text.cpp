@@ -35,20 +35,6 @@ constexpr std::array<SingleCommand, 3> SINGLE_COMMANDS{{
 
 } // namespace
 
-int tray_command_id(const TrayCommand& command) {
-    for (const EntryRange& range : ENTRY_RANGES) {
-        if (range.kind == command.kind) {
-            return range.base + command.index;
-        }
-    }
-    for (const SingleCommand& single : SINGLE_COMMANDS) {
-        if (single.kind == command.kind) {
-            return single.id;
-        }
-    }
-    return 0;
-}
-
 std::optional<TrayCommand> decode_tray_command(int identifier) {
     for (const EntryRange& range : ENTRY_RANGES) {
         if (identifier >= range.base && identifier < range.base + tray_menu_id::RANGE_SIZE) {

@@ -39,9 +39,6 @@ inline constexpr int HIDE_ALL_WINDOWS = 40016;
 inline constexpr int SHOW_ALL_WINDOWS = 40017;
 } // namespace tray_menu_id
 
-// The menu identifier of a command. An entry index must lie within its range (see
-// `listed_entry_count`).
-int tray_command_id(const TrayCommand& command);
 // The command a chosen identifier stands for; none for 0 (no choice) and unknown identifiers.
 std::optional<TrayCommand> decode_tray_command(int identifier);
 

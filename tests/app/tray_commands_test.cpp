@@ -12,19 +12,19 @@
 namespace {
 
 int hide_group_id(int index) {
-    return tray_command_id({TrayCommandKind::HIDE_GROUP, index});
+    return tray_menu_id::HIDE_GROUP_BASE + index;
 }
 int show_group_id(int index) {
-    return tray_command_id({TrayCommandKind::SHOW_GROUP, index});
+    return tray_menu_id::SHOW_GROUP_BASE + index;
 }
 int timer_id(int index) {
-    return tray_command_id({TrayCommandKind::TOGGLE_TIMER, index});
+    return tray_menu_id::TOGGLE_TIMER_BASE + index;
 }
 int hide_window_id(int index) {
-    return tray_command_id({TrayCommandKind::HIDE_LISTED_WINDOW, index});
+    return tray_menu_id::HIDE_WINDOW_BASE + index;
 }
 int show_window_id(int index) {
-    return tray_command_id({TrayCommandKind::SHOW_LISTED_WINDOW, index});
+    return tray_menu_id::SHOW_WINDOW_BASE + index;
 }
 
 class TrayMenu : public EngineTest {

@@ -232,14 +232,6 @@ protected:
 
 } // namespace
 
-TEST_F(TrayWindow, IconStaysInTheNotificationAreaUntilRemoved) {
-    EXPECT_TRUE(icon_is_shown(host_window.handle()));
-
-    tray.remove_icon();
-
-    EXPECT_FALSE(icon_is_shown(host_window.handle()));
-}
-
 TEST_F(TrayWindow, IconGoesWithTheTray) {
     HostWindow other_window;
     {
@@ -247,19 +239,6 @@ TEST_F(TrayWindow, IconGoesWithTheTray) {
         EXPECT_TRUE(icon_is_shown(other_window.handle()));
     }
     EXPECT_FALSE(icon_is_shown(other_window.handle()));
-}
-
-// Regression: a taskbar re-created after Explorer crashed had lost the icon for good, and with
-// the main window hidden the user had no way back.
-TEST_F(TrayWindow, IconComesBackWhenTheTaskbarIsCreatedAgain) {
-    forget_icon_in_the_shell(host_window.handle());
-    ASSERT_FALSE(icon_is_shown(host_window.handle()));
-
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(HWND_BROADCAST, TrayIcon::taskbar_created_message(), 0, 0, SMTO_ABORTIFHUNG,
-                        5000, &result);
-
-    EXPECT_TRUE(icon_is_shown(host_window.handle()));
 }
 
 TEST_F(TrayWindow, RightClickOpensTheMenuWithTheEntriesOfTheMoment) {
@@ -315,28 +294,6 @@ TEST_F(TrayWindow, EveryOpeningListsTheWindowsAnew) {
         (std::vector<MenuItem>{{L"News && Weather - Browser", 7000}, {L"Opened Later", 7001}}));
 }
 
-TEST_F(TrayWindow, HideAllWindowsChosenWithTheKeyboard) {
-    // Up from no selection reaches the last item, "E&xit"; once more, "Hide All Windows".
-    MenuAnswerer answerer({VK_UP, VK_UP, VK_RETURN});
-
-    notify(WM_RBUTTONDOWN);
-
-    EXPECT_FALSE(is_shown(browser));
-    EXPECT_FALSE(is_shown(editor));
-    EXPECT_EQ(tray_host.calls, (std::vector<std::string>{"refresh after action", "switch to tab 1",
-                                                         "hide main window"}));
-}
-
-TEST_F(TrayWindow, WindowChosenFromTheHideWindowSubmenu) {
-    // Down to "Hide Window" (separators are skipped), right into it, down to its second entry.
-    MenuAnswerer answerer({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN});
-
-    notify(WM_RBUTTONDOWN);
-
-    EXPECT_TRUE(is_shown(browser));
-    EXPECT_FALSE(is_shown(editor));
-}
-
 TEST_F(TrayWindow, LeftClickBringsTheMainWindowBack) {
     ASSERT_FALSE(IsWindowVisible(host_window.handle()));
 
@@ -376,6 +333,8 @@ TEST_F(MainWindowTray, IconComesWithTheWindowAndGoesOnceTheExitGoesAhead) {
     EXPECT_FALSE(icon_is_shown(window.handle()));
 }
 
+// Regression: a taskbar re-created after Explorer crashed had lost the icon for good, and with
+// the main window hidden the user had no way back.
 TEST_F(MainWindowTray, ReCreatedTaskbarGetsTheIconBackFromTheMainWindow) {
     forget_icon_in_the_shell(window.handle());
 
@@ -384,15 +343,6 @@ TEST_F(MainWindowTray, ReCreatedTaskbarGetsTheIconBackFromTheMainWindow) {
                         5000, &result);
 
     EXPECT_TRUE(icon_is_shown(window.handle()));
-}
-
-TEST_F(MainWindowTray, IconClickBringsTheHiddenMainWindowBack) {
-    SendMessageW(window.handle(), WM_CLOSE, 0, 0);
-    ASSERT_FALSE(IsWindowVisible(window.handle()));
-
-    notify(WM_LBUTTONDOWN);
-
-    EXPECT_TRUE(IsWindowVisible(window.handle()));
 }
 
 TEST_F(MainWindowTray, ExitChosenInTheMenuAsksForTheExitSequence) {
