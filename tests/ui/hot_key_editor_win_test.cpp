@@ -114,7 +114,7 @@ TEST_F(HotKeyEditor, OpensOnTheHotKeysGroupActionModifiersAndKeyCentredOnItsOwne
         GetWindowRect(editor, &editor_rect);
         EXPECT_EQ(GetWindow(editor, GW_OWNER), owner);
         RedrawWindow(editor, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        harness::save_screenshot(L"hot_key_editor");
+        harness::save_screenshot(L"hot_key_editor_on_a_hot_key");
         user::click(editor, IDCANCEL);
     });
     EXPECT_FALSE(run(hot_key).has_value());
