@@ -8,8 +8,11 @@ set -euo pipefail
 
 action=${1:?start or stop}
 state=${2:?state folder}
+# Wine and the programs run from other folders, so every path handed on must be absolute.
+state=$(realpath -m -- "$state")
 environment=$state/environment
-screenshots=${HUSHCLOAK_SCREENSHOT_DIR:-$(dirname "$state")/screenshots}
+screenshots=$(realpath -m -- "${HUSHCLOAK_SCREENSHOT_DIR:-$(dirname "$state")/screenshots}")
+xvfb_pid=
 
 load_environment() {
     local key value
@@ -33,7 +36,7 @@ start_display() {
     done
     echo "Xvfb did not start:" >&2
     cat "$state/xvfb.log" >&2
-    exit 1
+    return 1
 }
 
 create_prefix() {
@@ -43,8 +46,13 @@ create_prefix() {
     export WINEDLLOVERRIDES="mscoree,mshtml="
     mkdir -p "$WINEPREFIX"
     # The server stays up for the whole run, so every test program starts quickly.
-    wineserver -p </dev/null >"$state/wine.log" 2>&1
-    bash "$(dirname "${BASH_SOURCE[0]}")/wine_prefix.sh" "$WINEPREFIX" >>"$state/wine.log" 2>&1
+    if ! wineserver -p </dev/null >"$state/wine.log" 2>&1 ||
+        ! bash "$(dirname "${BASH_SOURCE[0]}")/wine_prefix.sh" "$WINEPREFIX" \
+            >>"$state/wine.log" 2>&1; then
+        echo "the Wine prefix was not created:" >&2
+        cat "$state/wine.log" >&2
+        return 1
+    fi
 }
 
 appdata_folder() {
@@ -56,21 +64,24 @@ appdata_folder() {
         fi
     done
     echo "no AppData folder in $WINEPREFIX" >&2
-    exit 1
+    return 1
 }
 
 write_environment() {
-    local windows_screenshots="Z:${screenshots//\//\\}"
-    cat >"$environment" <<END
+    local windows_screenshots="Z:${screenshots//\//\\}" appdata
+    appdata=$(appdata_folder) || return 1
+    # Written under another name first, so that no half-written environment is ever used.
+    cat >"$environment.new" <<END
 DISPLAY=$DISPLAY
 WINEPREFIX=$WINEPREFIX
 WINEDEBUG=$WINEDEBUG
 WINEDLLOVERRIDES=$WINEDLLOVERRIDES
 HUSHCLOAK_XVFB_PID=$xvfb_pid
-HUSHCLOAK_APPDATA_DIR=$(appdata_folder)
+HUSHCLOAK_APPDATA_DIR=$appdata
 HUSHCLOAK_SCREENSHOT_DIR=$screenshots
 HUSHCLOAK_SCREENSHOT_DIR_WINDOWS=$windows_screenshots
 END
+    mv "$environment.new" "$environment"
 }
 
 # A process that has ended but was not yet reaped by its parent counts as gone.
@@ -91,6 +102,26 @@ stop_process() {
     kill -9 "$pid" 2>/dev/null || true
 }
 
+# Waits for the server to end, so that no process of the run outlives the fixture.
+end_wineserver() {
+    [ -d "$1" ] || return 0
+    WINEPREFIX=$1 timeout 30 wineserver -k </dev/null >/dev/null 2>&1 || true
+    WINEPREFIX=$1 timeout 30 wineserver -w </dev/null >/dev/null 2>&1 || true
+}
+
+# Runs on any way out of a start that did not finish, including an error under set -e.
+abandon_start() {
+    local code=$?
+    trap - EXIT
+    [ "$code" -eq 0 ] && return
+    end_wineserver "$state/prefix"
+    if [ -n "$xvfb_pid" ]; then
+        stop_process "$xvfb_pid"
+    fi
+    echo "the Wine test environment was not set up (exit code $code)" >&2
+    exit "$code"
+}
+
 convert_screenshots() {
     local picture
     for picture in "$screenshots"/*.bmp; do
@@ -102,7 +133,7 @@ convert_screenshots() {
 stop() {
     [ -f "$environment" ] || return 0
     load_environment
-    wineserver -k </dev/null >/dev/null 2>&1 || true
+    end_wineserver "$WINEPREFIX"
     # The number may be stale after an interrupted run: end it only while it is still our Xvfb.
     if [ "$(cat "/proc/$HUSHCLOAK_XVFB_PID/comm" 2>/dev/null)" = Xvfb ]; then
         stop_process "$HUSHCLOAK_XVFB_PID"
@@ -115,14 +146,15 @@ case $action in
 start)
     # Leftovers of an interrupted run go first.
     stop
+    # A failed start leaves nothing running behind.
+    trap abandon_start EXIT
+    trap 'exit 130' INT TERM HUP
     rm -rf "$state"
     mkdir -p "$state" "$screenshots"
     start_display
-    # A failed start leaves nothing running behind.
-    trap 'WINEPREFIX=$state/prefix wineserver -k >/dev/null 2>&1; stop_process "$xvfb_pid"' EXIT
     create_prefix
     write_environment
-    trap - EXIT
+    trap - EXIT INT TERM HUP
     echo "Wine prefix $WINEPREFIX on display $DISPLAY"
     ;;
 stop)
