@@ -4,20 +4,28 @@ The tests run inside the test run's environment (DISPLAY, WINEPREFIX, HUSHCLOAK_
 the screenshot folder, set by tests/harness/wine_fixture.sh); the programs come from
 HUSHCLOAK_EXE, HUSHCLOAK_PEER and HUSHCLOAK_PROBE. Every wait has a timeout, so a hung program
 fails its test instead of hanging the run, and every process started here is killed by its id.
+What the programs of a test print goes to a folder of its own under the build's test-results;
+when the test fails, that folder also gets the data files and a screenshot, and what it holds is
+printed, so that the test's output alone explains the failure.
 """
 
 import dataclasses
 import os
 import pathlib
 import queue
+import re
 import shutil
 import subprocess
+import tempfile
 import threading
 import time
 import unittest
 
-TIMEOUT = 30.0
+# Generous, because a loaded machine starts Wine programs slowly; a hung program still fails.
+TIMEOUT = 60.0
 POLL_INTERVAL = 0.2
+# How much of each saved file a failing test prints.
+PRINTED_TAIL = 6000
 
 # Show commands as GetWindowPlacement reports them.
 SW_SHOWNORMAL = 1
@@ -189,7 +197,10 @@ def screenshot(name):
     """Saves the whole test display as <screenshot folder>/<name>.png and returns its path."""
     folder = pathlib.Path(setting("HUSHCLOAK_SCREENSHOT_DIR"))
     folder.mkdir(parents=True, exist_ok=True)
-    path = folder / f"{name}.png"
+    return screenshot_to(folder / f"{name}.png")
+
+
+def screenshot_to(path):
     try:
         subprocess.run(
             ["import", "-display", setting("DISPLAY"), "-window", "root", str(path)],
@@ -219,13 +230,21 @@ def read_log():
 
 
 class WineProcess:
-    """A Windows program started under Wine, killed by its process id when no longer needed."""
+    """A Windows program started under Wine, killed by its process id when no longer needed.
 
-    def __init__(self, program, *arguments, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL):
+    What it prints (its standard error, and its standard output unless that is a pipe) goes to
+    the file `output`.
+    """
+
+    def __init__(self, program, *arguments, output, stdin=subprocess.DEVNULL, stdout=None):
         self.name = pathlib.Path(program).name
-        self.process = subprocess.Popen(
-            ["wine", program, *arguments], stdin=stdin, stdout=stdout, stderr=subprocess.DEVNULL
-        )
+        with open(output, "ab") as output_file:
+            self.process = subprocess.Popen(
+                ["wine", program, *arguments],
+                stdin=stdin,
+                stdout=output_file if stdout is None else stdout,
+                stderr=output_file,
+            )
 
     @property
     def running(self):
@@ -254,10 +273,14 @@ class WineProcess:
 class Peer(WineProcess):
     """The peer program (tests/harness/peer_win.cpp): real foreign windows in another process."""
 
-    def __init__(self, *titles):
+    def __init__(self, *titles, output):
         super().__init__(
-            setting("HUSHCLOAK_PEER"), *titles, stdin=subprocess.PIPE, stdout=subprocess.PIPE
+            setting("HUSHCLOAK_PEER"), *titles, output=output, stdin=subprocess.PIPE,
+            stdout=subprocess.PIPE,
         )
+        # Commands and answers, in order, for the failure report.
+        self._transcript = open(f"{output}.transcript", "a", encoding="utf-8")
+        self._transcript_lock = threading.Lock()
         self._replies = queue.Queue()
         self._events = queue.Queue()
         threading.Thread(target=self._read_lines, daemon=True).start()
@@ -270,10 +293,18 @@ class Peer(WineProcess):
             self.kill()
             raise DriverError(f"peer did not start: {ready}")
 
+    def _note(self, text):
+        with self._transcript_lock:
+            if not self._transcript.closed:
+                self._transcript.write(f"{time.monotonic():.2f} {text}\n")
+                self._transcript.flush()
+
     def _read_lines(self):
         for raw in self.process.stdout:
             line = raw.decode("utf-8", "replace").rstrip("\r\n")
+            self._note(f"< {line}")
             (self._events if line.startswith("event ") else self._replies).put(line)
+        self._note("< (end of output)")
         self._replies.put(None)
 
     def _reply(self, timeout=TIMEOUT):
@@ -287,6 +318,7 @@ class Peer(WineProcess):
 
     def send(self, command):
         """Sends a command without waiting for its answer (see answer)."""
+        self._note(f"> {command}")
         self.process.stdin.write(command.encode("utf-8") + b"\n")
         self.process.stdin.flush()
 
@@ -357,26 +389,89 @@ class Peer(WineProcess):
         self.send("quit")
         return self.wait()
 
+    def kill(self):
+        super().kill()
+        with self._transcript_lock:
+            self._transcript.close()
+
 
 class Hushcloak(WineProcess):
     """The real hushcloak.exe of this build."""
 
-    def __init__(self):
-        super().__init__(setting("HUSHCLOAK_EXE"))
+    def __init__(self, output):
+        super().__init__(setting("HUSHCLOAK_EXE"), output=output)
+
+
+def output_root():
+    """Where the tests' output folders go: the build's test-results, or a temporary folder."""
+    build = os.environ.get("HUSHCLOAK_BUILD_DIR")
+    if build:
+        return pathlib.Path(build) / "test-results" / "e2e"
+    return pathlib.Path(tempfile.gettempdir()) / "hushcloak-e2e"
+
+
+def tail(path):
+    text = path.read_bytes().decode("utf-8", "replace")
+    if len(text) <= PRINTED_TAIL:
+        return text
+    return f"[... {len(text) - PRINTED_TAIL} characters before]\n{text[-PRINTED_TAIL:]}"
 
 
 class WineTestCase(unittest.TestCase):
-    """Starts every test with an empty data folder and kills what the test started."""
+    """Starts every test with an empty data folder and kills what the test started.
+
+    The test's folder under output_root() is kept, with a screenshot and the data files, only
+    when the test fails.
+    """
+
+    _started_programs = 0
 
     def setUp(self):
         wipe_data_folder()
 
+    @property
+    def output_folder(self):
+        return output_root() / re.sub(r"[^\w.-]", "_", self.id())
+
+    def _output_file(self, name):
+        if self._started_programs == 0:
+            shutil.rmtree(self.output_folder, ignore_errors=True)
+            self.output_folder.mkdir(parents=True)
+        self._started_programs += 1
+        return self.output_folder / f"{self._started_programs}-{name}.txt"
+
     def start_peer(self, *titles):
-        peer = Peer(*titles)
+        peer = Peer(*titles, output=self._output_file("peer"))
         self.addCleanup(peer.kill)
         return peer
 
     def start_hushcloak(self):
-        program = Hushcloak()
+        program = Hushcloak(output=self._output_file("hushcloak"))
         self.addCleanup(program.kill)
         return program
+
+    def doCleanups(self):
+        # Runs before the cleanups end the test's programs, so the screenshot still shows them.
+        outcome = getattr(self, "_outcome", None)
+        if outcome is None or outcome.success:
+            shutil.rmtree(self.output_folder, ignore_errors=True)
+        else:
+            self._report_failure(self.output_folder)
+        return super().doCleanups()
+
+    def _report_failure(self, folder):
+        try:
+            folder.mkdir(parents=True, exist_ok=True)
+            try:
+                screenshot_to(folder / "display.png")
+            except DriverError as error:
+                (folder / "display.txt").write_text(f"{error}\n")
+            if data_folder().is_dir():
+                shutil.copytree(data_folder(), folder / "data", dirs_exist_ok=True)
+        except OSError as error:
+            print(f"\n  could not save the failure's files: {error}")
+        print(f"\n==== {self.id()} failed; its files are in {folder}")
+        for path in sorted(folder.rglob("*")):
+            if path.is_file() and path.suffix in (".txt", ".transcript", ".xml"):
+                print(f"---- {path.relative_to(folder)}\n{tail(path) or '(empty)'}")
+        print(f"==== end of {self.id()}", flush=True)

@@ -117,6 +117,20 @@ def update_host_address():
     return name, int(port)
 
 
+def saved_option():
+    """The check_updates option of settings.xml, or None while the file is missing or being
+    written."""
+    try:
+        text = driver.read_data_file("settings.xml")
+    except FileNotFoundError:
+        return None
+    if 'check_updates="true"' in text:
+        return True
+    if 'check_updates="false"' in text:
+        return False
+    return None
+
+
 def menu_is_open():
     return any(w.visible and w.class_name == "#32768" for w in driver.top_level_windows())
 
@@ -154,12 +168,11 @@ class UpdateTestCase(driver.WineTestCase):
         self.write_data_file("settings.xml", SETTINGS.format(check_updates=check_updates))
 
     def check_updates_setting(self):
-        text = driver.read_data_file("settings.xml")
-        if 'check_updates="true"' in text:
-            return True
-        if 'check_updates="false"' in text:
-            return False
-        self.fail(f"settings.xml holds no check_updates option:\n{text}")
+        option = saved_option()
+        if option is None:
+            self.fail("settings.xml holds no check_updates option:\n"
+                      f"{driver.read_data_file('settings.xml')}")
+        return option
 
     def open_update_option(self):
         """Chooses the first item of the main window's Help menu, as the user would."""
@@ -177,7 +190,7 @@ class UpdateTestCase(driver.WineTestCase):
         for _ in range(3):
             driver.press_keys("alt+h", window_title=MAIN_TITLE)
             try:
-                driver.wait_until(menu_is_open, "the Help menu to open", timeout=5)
+                driver.wait_until(menu_is_open, "the Help menu to open", timeout=15)
                 break
             except driver.DriverError:
                 driver.press_keys("Escape", "Escape")
@@ -302,7 +315,7 @@ class UpdateOption(UpdateTestCase):
             "Enable Updates", "The program will check for updates next time it's launched."
         )
         driver.click_button("Enable Updates", "OK")
-        driver.wait_until(self.check_updates_setting, "the option to be saved as on")
+        driver.wait_until(lambda: saved_option() is True, "the option to be saved as on")
         self.assertEqual(self.server.requested_paths(), [])
 
         program.kill()
@@ -326,7 +339,7 @@ class UpdateOption(UpdateTestCase):
         self.open_update_option()
         driver.wait_for_window("Disable Updates")
         driver.click_button("Disable Updates", "Yes")
-        driver.wait_until(lambda: not self.check_updates_setting(), "the option to be saved as off")
+        driver.wait_until(lambda: saved_option() is False, "the option to be saved as off")
 
 
     def test_the_help_menu_check_mark_follows_the_option(self):
@@ -339,13 +352,13 @@ class UpdateOption(UpdateTestCase):
         self.open_update_option()
         driver.wait_for_window("Disable Updates")
         driver.click_button("Disable Updates", "Yes")
-        driver.wait_until(lambda: not self.check_updates_setting(), "the option to be saved as off")
+        driver.wait_until(lambda: saved_option() is False, "the option to be saved as off")
         unchecked = self.help_menu_picture("update_option_off")
 
         self.open_update_option()
         driver.wait_for_window("Enable Updates")
         driver.click_button("Enable Updates", "OK")
-        driver.wait_until(self.check_updates_setting, "the option to be saved as on")
+        driver.wait_until(lambda: saved_option() is True, "the option to be saved as on")
         checked_again = self.help_menu_picture("update_option_on_again")
 
         self.assertNotEqual(checked, unchecked)

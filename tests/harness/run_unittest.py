@@ -42,6 +42,15 @@ class RecordingResult(unittest.TextTestResult):
         super().addError(test, error)
         self._record(test, "failed", self._exc_info_to_string(error, test))
 
+    def addSubTest(self, test, subtest, error):
+        super().addSubTest(test, subtest, error)
+        # A failing subtest is the case's only record: unittest reports no outcome for the case.
+        if error is not None:
+            self.outcomes.append(
+                (subtest.id(), "failed", self._exc_info_to_string(error, test),
+                 time.monotonic() - self._started)
+            )
+
     def addSkip(self, test, reason):
         super().addSkip(test, reason)
         self._record(test, "skipped", reason)
