@@ -245,6 +245,7 @@ TEST_F(HotKeysPage, ACombinationAnotherWindowHoldsIsRefusedByTheSystem) {
                                        nullptr, nullptr, nullptr);
     ASSERT_TRUE(RegisterHotKey(other, 7, MOD_CONTROL | MOD_SHIFT, 'J'));
     std::wstring refusal;
+    std::wstring key_after;
     script.on(EDITOR, [](HWND editor) {
         choose_key(editor, 'J');
         user::click(editor, IDOK);
@@ -253,12 +254,16 @@ TEST_F(HotKeysPage, ACombinationAnotherWindowHoldsIsRefusedByTheSystem) {
         refusal = user::message_of(box);
         user::click(box, IDOK);
     });
-    script.on(EDITOR, [](HWND editor) { user::click(editor, IDCANCEL); });
+    script.on(EDITOR, [&](HWND editor) {
+        key_after = user::chosen_text(editor, IDC_HOT_KEY_KEY);
+        user::click(editor, IDCANCEL);
+    });
     run(IDC_PAGE_ADD);
     UnregisterHotKey(other, 7);
     DestroyWindow(other);
     EXPECT_EQ(refusal, L"The hot key combination you've selected appears to be registered by "
                        L"another application on this system and can not be reused.");
+    EXPECT_EQ(key_after, L"J") << "the editor stays open as the user left it";
     EXPECT_EQ(model.hot_key_count(), 2);
 }
 
