@@ -36,6 +36,7 @@ def first_run_start_up_lines():
         ("groups.xml", "Unable to load group list."),
         ("hotkeys.xml", "Unable to load hot key list."),
         ("timers.xml", "Unable to load timer list."),
+        ("hidden_windows.xml", "Unable to load hidden window list."),
     ]
     for name, outcome in outcomes:
         lines += [
@@ -81,7 +82,7 @@ class FirstRun(driver.WineTestCase):
             self.assertTrue((driver.data_folder() / name).is_file(), name)
         self.assertEqual(
             sorted(path.name for path in driver.data_folder().iterdir()),
-            sorted(("log.xml", "settings.xml") + LIST_FILES),
+            sorted(("log.xml", "settings.xml", "hidden_windows.xml") + LIST_FILES),
         )
 
     def test_the_next_run_loads_what_the_first_exit_saved(self):
