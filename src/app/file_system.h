@@ -15,10 +15,16 @@ struct FileBuffer {
 // names a folder or cannot be opened.
 bool read_file(FileBuffer& buffer, const std::wstring& path);
 
+// What a saved file must outlive. A file that only has to outlive the program that wrote it,
+// such as one whose content is void after a restart of the system, is left to the system's
+// cache: flushing it to disk would make each save many times slower.
+enum class Durability { system_failure, program_end };
+
 // Replaces the file at `path` with `bytes` in one step: the bytes go to a new file beside it,
-// are flushed to disk, and the new file then takes the old one's place. A failure at any
-// point leaves the old file as it was.
-bool write_file_atomically(const std::wstring& path, const std::string& bytes);
+// are flushed to disk (for `Durability::system_failure`), and the new file then takes the old
+// one's place. A failure at any point leaves the old file as it was.
+bool write_file_atomically(const std::wstring& path, const std::string& bytes,
+                           Durability durability = Durability::system_failure);
 
 // Joins a folder and a file name into a path with forward slashes only and no doubled slash.
 std::wstring join_path(const std::wstring& directory, const std::wstring& file_name);

@@ -99,9 +99,10 @@ bool write_all(int descriptor, const std::string& bytes) {
     return true;
 }
 
-bool write_and_sync(const std::string& path, const std::string& bytes) {
+bool write_whole_file(const std::string& path, const std::string& bytes, bool sync) {
     FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    return file.valid() && write_all(file.get(), bytes) && ::fsync(file.get()) == 0 && file.close();
+    return file.valid() && write_all(file.get(), bytes) && (!sync || ::fsync(file.get()) == 0) &&
+           file.close();
 }
 
 void sync_parent_folder(const std::string& path) {
@@ -159,14 +160,18 @@ bool find_roaming_data_folder(std::wstring& folder) {
     return false;
 }
 
-bool write_file_atomically(const std::wstring& path, const std::string& bytes) {
+bool write_file_atomically(const std::wstring& path, const std::string& bytes,
+                           Durability durability) {
     const std::string target = to_utf8(path);
     const std::string temporary = target + ".tmp";
-    if (!write_and_sync(temporary, bytes) || ::rename(temporary.c_str(), target.c_str()) != 0) {
+    const bool sync = durability == Durability::system_failure;
+    if (!write_whole_file(temporary, bytes, sync) ||
+        ::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return false;
     }
-    sync_parent_folder(target);
+    if (sync)
+        sync_parent_folder(target);
     return true;
 }
 

@@ -48,10 +48,10 @@ bool write_all(HANDLE file, const std::string& bytes) {
     return true;
 }
 
-bool write_and_flush(const std::wstring& path, const std::string& bytes) {
+bool write_whole_file(const std::wstring& path, const std::string& bytes, bool flush) {
     UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    return file && write_all(file.get(), bytes) && FlushFileBuffers(file.get());
+    return file && write_all(file.get(), bytes) && (!flush || FlushFileBuffers(file.get()));
 }
 
 } // namespace
@@ -89,11 +89,13 @@ bool find_roaming_data_folder(std::wstring& folder) {
     return !folder.empty();
 }
 
-bool write_file_atomically(const std::wstring& path, const std::string& bytes) {
+bool write_file_atomically(const std::wstring& path, const std::string& bytes,
+                           Durability durability) {
     const std::wstring temporary = path + L".tmp";
-    if (!write_and_flush(temporary, bytes) ||
-        !MoveFileExW(temporary.c_str(), path.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    const bool flush = durability == Durability::system_failure;
+    const DWORD move_flags = MOVEFILE_REPLACE_EXISTING | (flush ? MOVEFILE_WRITE_THROUGH : 0);
+    if (!write_whole_file(temporary, bytes, flush) ||
+        !MoveFileExW(temporary.c_str(), path.c_str(), move_flags)) {
         DeleteFileW(temporary.c_str());
         return false;
     }
