@@ -1,6 +1,7 @@
 #include "engine/hidden_window_journal.h"
 
 #include "app/diagnostic_log.h"
+#include "app/file_system.h"
 
 #include <algorithm>
 #include <map>
@@ -60,5 +61,10 @@ void HiddenWindowJournal::flush() {
     }
     changed_ = false;
     write_hidden_windows(entries_, session_, file_.root());
-    file_.save(path_);
+    // Entries are void after a restart of the system, so the file only has to outlive this
+    // program, which the system's cache sees to; the flush to disk would be most of a hot
+    // key's cost.
+    if (!write_file_atomically(path_, file_.to_document(), Durability::program_end)) {
+        log_path_message("Unable to save configuration: %s.", path_);
+    }
 }
