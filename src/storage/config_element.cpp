@@ -97,14 +97,15 @@ void config_element::save_to_xml(TiXmlElement& target, TextEncoding encoding) co
     }
 }
 
-bool config_element::fits_latin1() const {
+bool config_element::content_fits_latin1() const {
     const auto property_fits = [](const auto& entry) {
         return ::fits_latin1(entry.first) && ::fits_latin1(entry.second.get_value());
     };
-    return ::fits_latin1(name) &&
-           std::all_of(properties.begin(), properties.end(), property_fits) &&
-           std::all_of(children.begin(), children.end(),
-                       [](const auto& child) { return child->fits_latin1(); });
+    const auto child_fits = [](const auto& child) {
+        return ::fits_latin1(child->name) && child->content_fits_latin1();
+    };
+    return std::all_of(properties.begin(), properties.end(), property_fits) &&
+           std::all_of(children.begin(), children.end(), child_fits);
 }
 
 } // namespace engine

@@ -59,8 +59,10 @@ public:
     // The element's own name is not written: `target` keeps its own.
     void save_to_xml(TiXmlElement& target, TextEncoding encoding) const;
 
-    // True when every name and value in this element and below fits one byte per character.
-    bool fits_latin1() const;
+    // True when every character that save_to_xml writes fits one byte: attribute names and
+    // values, and the names and contents of the children. The element's own name is left out,
+    // since it is not written.
+    bool content_fits_latin1() const;
 
 private:
     std::wstring name;

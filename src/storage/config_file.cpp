@@ -54,8 +54,9 @@ bool ConfigFile::load_from_memory(std::string_view document) {
 }
 
 std::string ConfigFile::to_document() const {
-    const TextEncoding encoding =
-        byte_order_mark_ || !root_.fits_latin1() ? TextEncoding::utf8 : TextEncoding::latin1;
+    const TextEncoding encoding = byte_order_mark_ || !root_.content_fits_latin1()
+                                      ? TextEncoding::utf8
+                                      : TextEncoding::latin1;
     TiXmlDocument document;
     document.Parse(encoding == TextEncoding::utf8 ? UTF8_TEMPLATE : LATIN1_TEMPLATE, nullptr,
                    parser_encoding(encoding));
