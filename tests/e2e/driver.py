@@ -24,6 +24,8 @@ import unittest
 # Generous, because a loaded machine starts Wine programs slowly; a hung program still fails.
 TIMEOUT = 60.0
 POLL_INTERVAL = 0.2
+# Polls in a row that must find the X input focus on a window before keys are pressed there.
+FOCUS_STEADY_POLLS = 3
 # How much of each saved file a failing test prints.
 PRINTED_TAIL = 6000
 
@@ -183,7 +185,24 @@ def focus_window(title, timeout=TIMEOUT):
             return None
         return found[0] if found else None
 
-    xdotool("windowfocus", wait_until(x_window, f'an X window "{title}"', timeout))
+    target = wait_until(x_window, f'an X window "{title}"', timeout)
+
+    # Wine may still be moving the focus after a window opened, was shown or was clicked; keys
+    # pressed before the focus has settled go elsewhere and are lost. So the focus has to stay
+    # on the target for a few polls in a row.
+    steady_polls = 0
+
+    def settled():
+        nonlocal steady_polls
+        if xdotool("getwindowfocus").strip() == target:
+            steady_polls += 1
+        else:
+            steady_polls = 0
+            xdotool("windowfocus", target)
+        return steady_polls >= FOCUS_STEADY_POLLS
+
+    xdotool("windowfocus", target)
+    wait_until(settled, f'the X input focus to stay on "{title}"', timeout)
 
 
 def press_keys(*keys, window_title=None):

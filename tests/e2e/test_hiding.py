@@ -31,6 +31,9 @@ def activate(title):
     x_window = driver.xdotool("search", "--name", f"^{title}$").split()[0]
     driver.xdotool("windowraise", x_window)
     driver.xdotool("mousemove", "--window", x_window, "60", "10", "click", "1")
+    driver.wait_until(
+        lambda: driver.probe("foreground")[1].strip() == title, f'"{title}" to be in front'
+    )
 
 
 def main_window_visible():
