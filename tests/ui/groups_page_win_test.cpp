@@ -1,5 +1,6 @@
 #include "editors_resource.h"
 #include "groups_editors_resource.h"
+#include "menu_choice_win.h"
 #include "page_fixture_win.h"
 #include "timers/timer_scheduler.h"
 #include "ui/modal_script_win.h"
@@ -28,50 +29,6 @@ POINT centre_of(HWND window) {
 Pattern title_contains(const std::wstring& phrase) {
     return {.compare = Pattern::CONTAINS, .applies_to = Pattern::WINDOW_TITLE, .phrase = phrase};
 }
-
-// Chooses an item of the context menu by position with the keyboard, or closes it with
-// Escape for -1, from a thread timer inside the menu's modal loop; keeps the items' texts.
-class MenuChoice {
-public:
-    explicit MenuChoice(int position) {
-        position_ = position;
-        items_.clear();
-        timer_ = SetTimer(nullptr, 0, 20, &MenuChoice::on_timer);
-    }
-    MenuChoice(const MenuChoice&) = delete;
-    MenuChoice& operator=(const MenuChoice&) = delete;
-    ~MenuChoice() { KillTimer(nullptr, timer_); }
-
-    static const Texts& items() { return items_; }
-
-private:
-    static void CALLBACK on_timer(HWND, UINT, UINT_PTR, DWORD) {
-        const HWND menu_window = FindWindowW(L"#32768", nullptr);
-        if (menu_window == nullptr || !items_.empty()) {
-            return;
-        }
-        const auto menu = reinterpret_cast<HMENU>(SendMessageW(menu_window, MN_GETHMENU, 0, 0));
-        for (int item = 0; item < GetMenuItemCount(menu); ++item) {
-            wchar_t text[100] = {};
-            GetMenuStringW(menu, static_cast<UINT>(item), text, 100, MF_BYPOSITION);
-            items_.push_back(text);
-        }
-        if (position_ < 0) {
-            PostMessageW(menu_window, WM_KEYDOWN, VK_ESCAPE, 0);
-            return;
-        }
-        // The separator is skipped by the keyboard, so it takes no key press.
-        const int presses = position_ > 2 ? position_ : position_ + 1;
-        for (int press = 0; press < presses; ++press) {
-            PostMessageW(menu_window, WM_KEYDOWN, VK_DOWN, 0);
-        }
-        PostMessageW(menu_window, WM_KEYDOWN, VK_RETURN, 0);
-    }
-
-    static inline int position_ = -1;
-    static inline Texts items_;
-    UINT_PTR timer_ = 0;
-};
 
 class GroupsPage : public PageTest {
 protected:

@@ -1,6 +1,7 @@
 #include "harness/screenshot_win.h"
 #include "hotkeys/key_names.h"
 #include "hotkeys_editors_resource.h"
+#include "menu_choice_win.h"
 #include "page_fixture_win.h"
 #include "ui/modal_script_win.h"
 
@@ -42,35 +43,6 @@ HotKey hot_key(const Combination& keys, std::uint32_t action = HotKey::TOGGLE_VI
 void choose_key(HWND editor, std::uint32_t key_code) {
     user::choose(editor, IDC_HOT_KEY_KEY, key_choice_position(key_code).value_or(-1));
 }
-
-// Picks an item of the context menu by position with the keyboard, from a thread timer inside
-// the menu's modal loop.
-class MenuChoice {
-public:
-    explicit MenuChoice(int position) {
-        position_ = position;
-        timer_ = SetTimer(nullptr, 0, 20, &MenuChoice::on_timer);
-    }
-    MenuChoice(const MenuChoice&) = delete;
-    MenuChoice& operator=(const MenuChoice&) = delete;
-    ~MenuChoice() { KillTimer(nullptr, timer_); }
-
-private:
-    static void CALLBACK on_timer(HWND, UINT, UINT_PTR, DWORD) {
-        const HWND menu_window = FindWindowW(L"#32768", nullptr);
-        if (menu_window == nullptr || position_ < 0) {
-            return;
-        }
-        for (int press = 0; press <= position_; ++press) {
-            PostMessageW(menu_window, WM_KEYDOWN, VK_DOWN, 0);
-        }
-        PostMessageW(menu_window, WM_KEYDOWN, VK_RETURN, 0);
-        position_ = -1;
-    }
-
-    static inline int position_ = -1;
-    UINT_PTR timer_ = 0;
-};
 
 class HotKeysPage : public PageTest {
 protected:

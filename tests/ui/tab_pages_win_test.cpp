@@ -1,5 +1,7 @@
 #include "page_fixture_win.h"
 
+#include "menu_choice_win.h"
+
 #include "hotkeys/key_names.h"
 #include "model/group.h"
 #include "model/hot_key.h"
@@ -266,57 +268,14 @@ TEST_F(TabPagesTest, TimerButtonIsLabelledForTheSelectedTimer) {
     EXPECT_STREQ(label, L"Deactivate");
 }
 
-// Reads the open context menu's items, then closes it with Escape or chooses an item by
-// position with the keyboard, from a thread timer inside the menu's modal loop.
-class MenuAnswerer {
-public:
-    explicit MenuAnswerer(int choice) {
-        choice_ = choice;
-        items_.clear();
-        timer_ = SetTimer(nullptr, 0, 20, &MenuAnswerer::on_timer);
-    }
-    MenuAnswerer(const MenuAnswerer&) = delete;
-    MenuAnswerer& operator=(const MenuAnswerer&) = delete;
-    ~MenuAnswerer() { KillTimer(nullptr, timer_); }
-
-    static const Titles& items() { return items_; }
-
-private:
-    static void CALLBACK on_timer(HWND, UINT, UINT_PTR, DWORD) {
-        const HWND menu_window = FindWindowW(L"#32768", nullptr);
-        if (menu_window == nullptr || !items_.empty()) {
-            return;
-        }
-        const auto menu = reinterpret_cast<HMENU>(SendMessageW(menu_window, MN_GETHMENU, 0, 0));
-        for (int item = 0; item < GetMenuItemCount(menu); ++item) {
-            wchar_t text[100] = {};
-            GetMenuStringW(menu, static_cast<UINT>(item), text, 100, MF_BYPOSITION);
-            items_.push_back(text);
-        }
-        if (choice_ < 0) {
-            PostMessageW(menu_window, WM_KEYDOWN, VK_ESCAPE, 0);
-            return;
-        }
-        for (int step = 0; step <= choice_; ++step) {
-            PostMessageW(menu_window, WM_KEYDOWN, VK_DOWN, 0);
-        }
-        PostMessageW(menu_window, WM_KEYDOWN, VK_RETURN, 0);
-    }
-
-    static inline int choice_ = -1;
-    static inline Titles items_;
-    UINT_PTR timer_ = 0;
-};
-
 TEST_F(TabPagesTest, RightClickWithoutSelectionOpensTheSeveralWindowsMenu) {
     add_window(L"alpha");
     add_window(L"bravo");
     create_pages();
     {
-        MenuAnswerer answerer(1);
+        MenuChoice choice(1);
         notify_list(VISIBLE, NM_RCLICK);
-        EXPECT_EQ(MenuAnswerer::items(),
-                  (Titles{L"Hide Windows", L"Hide All Except These Windows"}));
+        EXPECT_EQ(MenuChoice::items(), (Titles{L"Hide Windows", L"Hide All Except These Windows"}));
     }
     EXPECT_EQ(system.show_requests.size(), 2u);
     EXPECT_EQ(host.pages.current_index(), HIDDEN);
@@ -328,19 +287,18 @@ TEST_F(TabPagesTest, RightClickOnOneSelectedRowOpensTheOneWindowMenu) {
     create_pages();
     select(VISIBLE, {L"alpha"});
     {
-        MenuAnswerer answerer(-1);
+        MenuChoice choice(-1);
         notify_list(VISIBLE, NM_RCLICK);
-        EXPECT_EQ(MenuAnswerer::items(),
+        EXPECT_EQ(MenuChoice::items(),
                   (Titles{L"Hide Window", L"Hide All Except This Window", L"Activate Window"}));
     }
     EXPECT_TRUE(system.show_requests.empty());
 
     host.pages.select_tab(HIDDEN);
     {
-        MenuAnswerer answerer(-1);
+        MenuChoice choice(-1);
         notify_list(HIDDEN, NM_RCLICK);
-        EXPECT_EQ(MenuAnswerer::items(),
-                  (Titles{L"Show Windows", L"Show All Except These Windows"}));
+        EXPECT_EQ(MenuChoice::items(), (Titles{L"Show Windows", L"Show All Except These Windows"}));
     }
 }
 

@@ -1,3 +1,4 @@
+#include "menu_choice_win.h"
 #include "page_fixture_win.h"
 #include "timers/timer_scheduler.h"
 #include "timers_editors_resource.h"
@@ -15,50 +16,6 @@ constexpr wchar_t GAMES_ROW[] = L"Applies to group \"Games\"";
 const Question ACTIVATE_QUESTION{L"Activate Timer", L"Would you like to activate this timer now?"};
 const Question DELETE_QUESTION{L"Delete Visibility Timer",
                                L"Are you sure you'd like to delete the selected timer?"};
-
-// Reads the context menu's items from a thread timer inside the menu's modal loop, then
-// chooses the item at `position` with the keyboard (or closes the menu for -1).
-class MenuChoice {
-public:
-    explicit MenuChoice(int position) {
-        position_ = position;
-        items_.clear();
-        timer_ = SetTimer(nullptr, 0, 20, &MenuChoice::on_timer);
-    }
-    MenuChoice(const MenuChoice&) = delete;
-    MenuChoice& operator=(const MenuChoice&) = delete;
-    ~MenuChoice() { KillTimer(nullptr, timer_); }
-
-    static const Texts& items() { return items_; }
-
-private:
-    static void CALLBACK on_timer(HWND, UINT, UINT_PTR, DWORD) {
-        const HWND menu_window = FindWindowW(L"#32768", nullptr);
-        if (menu_window == nullptr || !items_.empty()) {
-            return;
-        }
-        const auto menu = reinterpret_cast<HMENU>(SendMessageW(menu_window, MN_GETHMENU, 0, 0));
-        for (int item = 0; item < GetMenuItemCount(menu); ++item) {
-            wchar_t text[100] = {};
-            GetMenuStringW(menu, static_cast<UINT>(item), text, 100, MF_BYPOSITION);
-            items_.push_back(text);
-        }
-        if (position_ < 0) {
-            PostMessageW(menu_window, WM_KEYDOWN, VK_ESCAPE, 0);
-            return;
-        }
-        // The separator is skipped by the keyboard, so it takes no key press.
-        const int presses = position_ > 2 ? position_ : position_ + 1;
-        for (int press = 0; press < presses; ++press) {
-            PostMessageW(menu_window, WM_KEYDOWN, VK_DOWN, 0);
-        }
-        PostMessageW(menu_window, WM_KEYDOWN, VK_RETURN, 0);
-    }
-
-    static inline int position_ = -1;
-    static inline Texts items_;
-    UINT_PTR timer_ = 0;
-};
 
 Pattern title_contains(const std::wstring& phrase) {
     return {.compare = Pattern::CONTAINS, .applies_to = Pattern::WINDOW_TITLE, .phrase = phrase};

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Reads the open context menu's items from a thread timer inside the menu's modal loop, then
+// chooses the item at `position` with the keyboard, or closes the menu with Escape for -1.
+class MenuChoice {
+public:
+    explicit MenuChoice(int position) {
+        position_ = position;
+        items_.clear();
+        timer_ = SetTimer(nullptr, 0, 20, &MenuChoice::on_timer);
+    }
+    MenuChoice(const MenuChoice&) = delete;
+    MenuChoice& operator=(const MenuChoice&) = delete;
+    ~MenuChoice() { KillTimer(nullptr, timer_); }
+
+    // The texts of the last menu read, separators as empty texts.
+    static const std::vector<std::wstring>& items() { return items_; }
+
+private:
+    static void CALLBACK on_timer(HWND, UINT, UINT_PTR, DWORD) {
+        const HWND menu_window = FindWindowW(L"#32768", nullptr);
+        if (menu_window == nullptr || !items_.empty()) {
+            return;
+        }
+        const auto menu = reinterpret_cast<HMENU>(SendMessageW(menu_window, MN_GETHMENU, 0, 0));
+        for (int item = 0; item < GetMenuItemCount(menu); ++item) {
+            wchar_t text[100] = {};
+            GetMenuStringW(menu, static_cast<UINT>(item), text, 100, MF_BYPOSITION);
+            items_.push_back(text);
+        }
+        if (position_ < 0) {
+            PostMessageW(menu_window, WM_KEYDOWN, VK_ESCAPE, 0);
+            return;
+        }
+        for (int press = 0; press < presses_to_reach(menu, position_); ++press) {
+            PostMessageW(menu_window, WM_KEYDOWN, VK_DOWN, 0);
+        }
+        PostMessageW(menu_window, WM_KEYDOWN, VK_RETURN, 0);
+    }
+
+    // The keyboard passes over separators, so only the other items up to `position` take a
+    // press each.
+    static int presses_to_reach(HMENU menu, int position) {
+        int presses = 0;
+        for (int item = 0; item <= position; ++item) {
+            if ((GetMenuState(menu, static_cast<UINT>(item), MF_BYPOSITION) & MF_SEPARATOR) == 0) {
+                ++presses;
+            }
+        }
+        return presses;
+    }
+
+    static inline int position_ = -1;
+    static inline std::vector<std::wstring> items_;
+    UINT_PTR timer_ = 0;
+};
