@@ -293,9 +293,14 @@ void WindowEngine::set_group_toggle_state(int group_id, bool shown) {
 }
 
 void WindowEngine::on_hot_key(std::uint32_t id) {
-    const Action action(*this);
     settle_and_enumerate();
-    if (run_hot_key(id)) {
+    // The journal is written as soon as the windows have changed, not a settling wait later.
+    bool acted = false;
+    {
+        const Action action(*this);
+        acted = run_hot_key(id);
+    }
+    if (acted) {
         settle_and_enumerate();
     }
 }

@@ -208,4 +208,8 @@ TEST_F(HiddenWindowJournalTest, OneActionOrPassWritesTheFileOnceAndOnlyWhenItCha
     }
     EXPECT_EQ(count_starting_with(log.lines(), SAVE_FAILED_PREFIX), 2u);
     EXPECT_EQ(unwritable.entries().size(), 1u);
+
+    next_engine.on_hot_key(next_model.event_hot_key(EVENT_HIDE_ALL_WINDOWS).id);
+    EXPECT_EQ(count_starting_with(log.lines(), SAVE_FAILED_PREFIX), 3u);
+    EXPECT_EQ(unwritable.entries().size(), 3u);
 }
