@@ -3,6 +3,7 @@
 #include "app/message_box_win.h"
 #include "editors_resource.h"
 #include "groups_editors_resource.h"
+#include "ui/editor_dialog_win.h"
 #include "ui/pattern_entry_row_win.h"
 
 #include <algorithm>
@@ -31,9 +32,7 @@ public:
     explicit GroupEditor(const Group& group) : group_(group) {}
 
     std::optional<Group> run(HWND owner) {
-        const INT_PTR result =
-            DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_GROUP_EDITOR), owner,
-                            &GroupEditor::dialog_procedure, reinterpret_cast<LPARAM>(this));
+        const INT_PTR result = run_editor_dialog(owner, IDD_GROUP_EDITOR, *this);
         if (result != IDOK) {
             return std::nullopt;
         }
@@ -41,18 +40,7 @@ public:
     }
 
 private:
-    static INT_PTR CALLBACK dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
-                                             LPARAM lparam) {
-        if (message == WM_INITDIALOG) {
-            SetWindowLongPtrW(dialog, GWLP_USERDATA, lparam);
-            return reinterpret_cast<GroupEditor*>(lparam)->on_init_dialog(dialog);
-        }
-        auto* editor = reinterpret_cast<GroupEditor*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
-        if (editor == nullptr || message != WM_COMMAND) {
-            return FALSE;
-        }
-        return editor->on_command(LOWORD(wparam), HIWORD(wparam));
-    }
+    friend INT_PTR CALLBACK editor_dialog_procedure<GroupEditor>(HWND, UINT, WPARAM, LPARAM);
 
     INT_PTR on_init_dialog(HWND dialog) {
         dialog_ = dialog;

@@ -3,6 +3,7 @@
 #include "app/message_box_win.h"
 #include "hotkeys/key_names.h"
 #include "hotkeys_editors_resource.h"
+#include "ui/editor_dialog_win.h"
 
 namespace {
 
@@ -15,9 +16,7 @@ public:
         : model_(model), test_(test), hot_key_(hot_key) {}
 
     std::optional<HotKey> run(HWND owner) {
-        const INT_PTR result =
-            DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_HOT_KEY_EDITOR), owner,
-                            &HotKeyEditor::dialog_procedure, reinterpret_cast<LPARAM>(this));
+        const INT_PTR result = run_editor_dialog(owner, IDD_HOT_KEY_EDITOR, *this);
         if (result != IDOK) {
             return std::nullopt;
         }
@@ -25,21 +24,9 @@ public:
     }
 
 private:
-    static INT_PTR CALLBACK dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
-                                             LPARAM lparam) {
-        if (message == WM_INITDIALOG) {
-            SetWindowLongPtrW(dialog, GWLP_USERDATA, lparam);
-            reinterpret_cast<HotKeyEditor*>(lparam)->on_init_dialog(dialog);
-            return TRUE;
-        }
-        auto* editor = reinterpret_cast<HotKeyEditor*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
-        if (editor == nullptr || message != WM_COMMAND) {
-            return FALSE;
-        }
-        return editor->on_command(LOWORD(wparam), HIWORD(wparam));
-    }
+    friend INT_PTR CALLBACK editor_dialog_procedure<HotKeyEditor>(HWND, UINT, WPARAM, LPARAM);
 
-    void on_init_dialog(HWND dialog) {
+    INT_PTR on_init_dialog(HWND dialog) {
         dialog_ = dialog;
         for (int action = 0; action < ACTION_COUNT; ++action) {
             add_choice(IDC_HOT_KEY_ACTION, action_name(static_cast<std::uint32_t>(action)));
@@ -50,6 +37,7 @@ private:
         show_key_settings(dialog_, hot_key_);
         fill_groups();
         centre_on_parent(dialog_);
+        return TRUE;
     }
 
     void fill_groups() {

@@ -2,6 +2,7 @@
 
 #include "app/message_box_win.h"
 #include "editors_resource.h"
+#include "ui/editor_dialog_win.h"
 #include "ui/list_rows_win.h"
 #include "ui/string_pattern_editor_win.h"
 
@@ -13,42 +14,20 @@ class IgnoreListEditor {
 public:
     explicit IgnoreListEditor(DataModel& model) : model_(model) {}
 
-    bool run(HWND owner) {
-        return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_IGNORE_LIST_EDITOR),
-                               owner, &IgnoreListEditor::dialog_procedure,
-                               reinterpret_cast<LPARAM>(this)) == IDOK;
-    }
+    bool run(HWND owner) { return run_editor_dialog(owner, IDD_IGNORE_LIST_EDITOR, *this) == IDOK; }
 
 private:
-    static INT_PTR CALLBACK dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
-                                             LPARAM lparam) {
-        if (message == WM_INITDIALOG) {
-            SetWindowLongPtrW(dialog, GWLP_USERDATA, lparam);
-            reinterpret_cast<IgnoreListEditor*>(lparam)->on_init_dialog(dialog);
-            return TRUE;
-        }
-        auto* editor =
-            reinterpret_cast<IgnoreListEditor*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
-        if (editor == nullptr) {
-            return FALSE;
-        }
-        switch (message) {
-        case WM_COMMAND:
-            return editor->on_command(LOWORD(wparam), HIWORD(wparam));
-        case WM_CLOSE:
-            EndDialog(dialog, IDCANCEL);
-            return TRUE;
-        default:
-            return FALSE;
-        }
-    }
+    friend INT_PTR CALLBACK editor_dialog_procedure<IgnoreListEditor>(HWND, UINT, WPARAM, LPARAM);
 
-    void on_init_dialog(HWND dialog) {
+    INT_PTR on_init_dialog(HWND dialog) {
         dialog_ = dialog;
         rules_ = GetDlgItem(dialog, IDC_IGNORE_RULES);
         fill_rules(false);
         centre_on_parent(dialog_);
+        return TRUE;
     }
+
+    void on_close() { EndDialog(dialog_, IDCANCEL); }
 
     INT_PTR on_command(WORD id, WORD notification) {
         switch (id) {

@@ -3,6 +3,7 @@
 #include "app/message_box_win.h"
 #include "hotkeys/key_names.h"
 #include "hotkeys_editors_resource.h"
+#include "ui/editor_dialog_win.h"
 
 namespace {
 
@@ -10,29 +11,12 @@ class OtherEventsEditor {
 public:
     OtherEventsEditor(DataModel& model, const HotKeyTest& test) : model_(model), test_(test) {}
 
-    bool run(HWND owner) {
-        return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_OTHER_EVENTS), owner,
-                               &OtherEventsEditor::dialog_procedure,
-                               reinterpret_cast<LPARAM>(this)) == IDOK;
-    }
+    bool run(HWND owner) { return run_editor_dialog(owner, IDD_OTHER_EVENTS, *this) == IDOK; }
 
 private:
-    static INT_PTR CALLBACK dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
-                                             LPARAM lparam) {
-        if (message == WM_INITDIALOG) {
-            SetWindowLongPtrW(dialog, GWLP_USERDATA, lparam);
-            reinterpret_cast<OtherEventsEditor*>(lparam)->on_init_dialog(dialog);
-            return TRUE;
-        }
-        auto* editor =
-            reinterpret_cast<OtherEventsEditor*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
-        if (editor == nullptr || message != WM_COMMAND) {
-            return FALSE;
-        }
-        return editor->on_command(LOWORD(wparam), HIWORD(wparam));
-    }
+    friend INT_PTR CALLBACK editor_dialog_procedure<OtherEventsEditor>(HWND, UINT, WPARAM, LPARAM);
 
-    void on_init_dialog(HWND dialog) {
+    INT_PTR on_init_dialog(HWND dialog) {
         dialog_ = dialog;
         const HWND events = GetDlgItem(dialog_, IDC_HOT_KEY_EVENT);
         for (int slot = 0; slot < EVENT_COUNT; ++slot) {
@@ -43,6 +27,7 @@ private:
         fill_key_list(dialog_);
         show_key_settings(dialog_, model_.event_hot_key(0));
         centre_on_parent(dialog_);
+        return TRUE;
     }
 
     INT_PTR on_command(WORD id, WORD notification) {

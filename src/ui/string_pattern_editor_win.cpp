@@ -2,6 +2,7 @@
 
 #include "app/message_box_win.h"
 #include "editors_resource.h"
+#include "ui/editor_dialog_win.h"
 #include "ui/pattern_entry_row_win.h"
 
 namespace {
@@ -11,9 +12,7 @@ public:
     explicit StringPatternEditor(const Pattern& pattern) : pattern_(pattern) {}
 
     std::optional<Pattern> run(HWND owner) {
-        const INT_PTR result = DialogBoxParamW(
-            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_STRING_PATTERN_EDITOR), owner,
-            &StringPatternEditor::dialog_procedure, reinterpret_cast<LPARAM>(this));
+        const INT_PTR result = run_editor_dialog(owner, IDD_STRING_PATTERN_EDITOR, *this);
         if (result != IDOK) {
             return std::nullopt;
         }
@@ -21,19 +20,8 @@ public:
     }
 
 private:
-    static INT_PTR CALLBACK dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
-                                             LPARAM lparam) {
-        if (message == WM_INITDIALOG) {
-            SetWindowLongPtrW(dialog, GWLP_USERDATA, lparam);
-            return reinterpret_cast<StringPatternEditor*>(lparam)->on_init_dialog(dialog);
-        }
-        auto* editor =
-            reinterpret_cast<StringPatternEditor*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
-        if (editor == nullptr || message != WM_COMMAND) {
-            return FALSE;
-        }
-        return editor->on_command(LOWORD(wparam), HIWORD(wparam));
-    }
+    friend INT_PTR CALLBACK editor_dialog_procedure<StringPatternEditor>(HWND, UINT, WPARAM,
+                                                                         LPARAM);
 
     INT_PTR on_init_dialog(HWND dialog) {
         dialog_ = dialog;

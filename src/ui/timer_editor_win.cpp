@@ -3,6 +3,7 @@
 #include "app/message_box_win.h"
 #include "timers/timer_period.h"
 #include "timers_editors_resource.h"
+#include "ui/editor_dialog_win.h"
 
 #include <string>
 
@@ -40,29 +41,12 @@ class TimerEditor {
 public:
     explicit TimerEditor(TimerEditorContext& context) : context_(context) {}
 
-    bool run(HWND owner) {
-        const INT_PTR result =
-            DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_TIMER_EDITOR), owner,
-                            &TimerEditor::dialog_procedure, reinterpret_cast<LPARAM>(this));
-        return result == IDOK;
-    }
+    bool run(HWND owner) { return run_editor_dialog(owner, IDD_TIMER_EDITOR, *this) == IDOK; }
 
 private:
-    static INT_PTR CALLBACK dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
-                                             LPARAM lparam) {
-        if (message == WM_INITDIALOG) {
-            SetWindowLongPtrW(dialog, GWLP_USERDATA, lparam);
-            reinterpret_cast<TimerEditor*>(lparam)->on_init_dialog(dialog);
-            return TRUE;
-        }
-        auto* editor = reinterpret_cast<TimerEditor*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
-        if (editor == nullptr || message != WM_COMMAND) {
-            return FALSE;
-        }
-        return editor->on_command(LOWORD(wparam), HIWORD(wparam));
-    }
+    friend INT_PTR CALLBACK editor_dialog_procedure<TimerEditor>(HWND, UINT, WPARAM, LPARAM);
 
-    void on_init_dialog(HWND dialog) {
+    INT_PTR on_init_dialog(HWND dialog) {
         dialog_ = dialog;
         VisibilityTimer& timer = context_.timer;
         const bool stopwatch = timer.type != VisibilityTimer::CLOCK;
@@ -80,6 +64,7 @@ private:
         apply_layout(stopwatch);
         fill_groups();
         centre_on_parent(dialog_);
+        return TRUE;
     }
 
     INT_PTR on_command(WORD id, WORD notification) {

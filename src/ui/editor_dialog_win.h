@@ -1,0 +1,36 @@
+#pragma once
+
+#include <windows.h>
+
+// Keeps the editor in the dialog's user data from WM_INITDIALOG on and hands it the messages it
+// answers. An editor lets this procedure reach its handlers by naming it a friend.
+template <typename Editor>
+INT_PTR CALLBACK editor_dialog_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(dialog, GWLP_USERDATA, lparam);
+        return reinterpret_cast<Editor*>(lparam)->on_init_dialog(dialog);
+    }
+    auto* editor = reinterpret_cast<Editor*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
+    if (editor == nullptr) {
+        return FALSE;
+    }
+    if (message == WM_COMMAND) {
+        return editor->on_command(LOWORD(wparam), HIWORD(wparam));
+    }
+    if constexpr (requires { editor->on_close(); }) {
+        if (message == WM_CLOSE) {
+            editor->on_close();
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+// Runs a modal dialog from the program's resources with `editor` behind it and returns how it
+// ended (IDOK, IDCANCEL). The editor answers WM_INITDIALOG with on_init_dialog(dialog) and
+// WM_COMMAND with on_command(id, notification); one that must end the dialog itself on
+// WM_CLOSE also has on_close().
+template <typename Editor> INT_PTR run_editor_dialog(HWND owner, int dialog_id, Editor& editor) {
+    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(dialog_id), owner,
+                           &editor_dialog_procedure<Editor>, reinterpret_cast<LPARAM>(&editor));
+}
