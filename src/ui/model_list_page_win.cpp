@@ -36,6 +36,18 @@ int ModelListPage::selected_entry() const {
     return row < 0 ? -1 : row_entry(list_, row);
 }
 
+void ModelListPage::choose_from_context_menu() {
+    if (context_menu() == nullptr) {
+        return;
+    }
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const int command =
+        static_cast<int>(TrackPopupMenu(context_menu(), TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x,
+                                        cursor.y, 0, window_handle(), nullptr));
+    run_command(command);
+}
+
 void ModelListPage::layout_page() {
     if (list_ == nullptr) {
         return;
@@ -45,8 +57,13 @@ void ModelListPage::layout_page() {
     layout(client.right, client.bottom);
 }
 
-INT_PTR ModelListPage::handle_message(UINT message, WPARAM /*wparam*/, LPARAM lparam) {
+INT_PTR ModelListPage::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
+    case WM_COMMAND:
+        if (HIWORD(wparam) == BN_CLICKED) {
+            run_command(LOWORD(wparam));
+        }
+        return TRUE;
     case WM_MEASUREITEM:
         reinterpret_cast<MEASUREITEMSTRUCT*>(lparam)->itemHeight =
             static_cast<UINT>(measure_list_row(window_handle(), host->list_drawing()));

@@ -41,6 +41,8 @@ protected:
     // focused too.
     virtual ModelListRebuild rebuild_options() const = 0;
     virtual void update_buttons() = 0;
+    // A click on one of the page's buttons, or the item chosen from its context menu.
+    virtual void run_command(int command) = 0;
 
     // Deletes and reinserts every row; with select_last (after an entry was appended) the
     // last row is selected.
@@ -50,6 +52,8 @@ protected:
     HWND control(int id) const { return GetDlgItem(window_handle(), id); }
     HMENU context_menu() const { return menu_.popup(); }
     int selected_entry() const;
+    // Shows the context menu at the cursor and runs the command chosen, if any.
+    void choose_from_context_menu();
 
     INT_PTR handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
 

@@ -55,16 +55,10 @@ void TabGroups::update_buttons() {
 }
 
 INT_PTR TabGroups::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_COMMAND) {
-        if (HIWORD(wparam) == BN_CLICKED) {
-            run_command(LOWORD(wparam));
-        }
-        return TRUE;
-    }
     if (message == WM_NOTIFY) {
         const auto& header = *reinterpret_cast<const NMHDR*>(lparam);
         if (header.hwndFrom == list() && header.code == NM_RCLICK) {
-            show_context_menu();
+            choose_from_context_menu();
             return TRUE;
         }
         if (header.hwndFrom == list() && header.code == NM_DBLCLK) {
@@ -99,18 +93,6 @@ void TabGroups::run_command(int command) {
     default:
         break;
     }
-}
-
-void TabGroups::show_context_menu() {
-    if (context_menu() == nullptr) {
-        return;
-    }
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    const int command =
-        static_cast<int>(TrackPopupMenu(context_menu(), TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x,
-                                        cursor.y, 0, window_handle(), nullptr));
-    run_command(command);
 }
 
 void TabGroups::add_group() {

@@ -19,8 +19,7 @@ private:
     void update_buttons() override;
     INT_PTR handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
 
-    void run_command(int command);
-    void show_context_menu();
+    void run_command(int command) override;
     void add_group();
     void edit_group();
     void remove_group();

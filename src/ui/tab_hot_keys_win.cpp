@@ -73,12 +73,6 @@ void TabHotKeys::update_buttons() {
 }
 
 INT_PTR TabHotKeys::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_COMMAND) {
-        if (HIWORD(wparam) == BN_CLICKED) {
-            run_command(LOWORD(wparam));
-        }
-        return TRUE;
-    }
     if (message == WM_NOTIFY) {
         const auto& header = *reinterpret_cast<const NMHDR*>(lparam);
         if (header.hwndFrom == list() && on_list_notification(header)) {
@@ -91,7 +85,7 @@ INT_PTR TabHotKeys::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
 INT_PTR TabHotKeys::on_list_notification(const NMHDR& header) {
     switch (header.code) {
     case NM_RCLICK:
-        show_context_menu();
+        choose_from_context_menu();
         return TRUE;
     case NM_DBLCLK:
         if (reinterpret_cast<const NMITEMACTIVATE&>(header).iItem >= 0) {
@@ -135,18 +129,6 @@ void TabHotKeys::run_command(int command) {
     default:
         break;
     }
-}
-
-void TabHotKeys::show_context_menu() {
-    if (context_menu() == nullptr) {
-        return;
-    }
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    const int command =
-        static_cast<int>(TrackPopupMenu(context_menu(), TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x,
-                                        cursor.y, 0, window_handle(), nullptr));
-    run_command(command);
 }
 
 void TabHotKeys::add_hot_key() {

@@ -44,8 +44,7 @@ private:
     INT_PTR handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
     INT_PTR on_list_notification(const NMHDR& header);
 
-    void run_command(int command);
-    void show_context_menu();
+    void run_command(int command) override;
     void add_hot_key();
     void edit_hot_key();
     void remove_hot_key();

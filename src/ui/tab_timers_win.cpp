@@ -66,12 +66,6 @@ void TabTimers::update_buttons() {
 }
 
 INT_PTR TabTimers::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_COMMAND) {
-        if (HIWORD(wparam) == BN_CLICKED) {
-            run_command(LOWORD(wparam));
-        }
-        return TRUE;
-    }
     if (message == WM_NOTIFY) {
         auto& header = *reinterpret_cast<NMHDR*>(lparam);
         if (header.hwndFrom == list()) {
@@ -145,12 +139,7 @@ void TabTimers::show_context_menu(int row) {
     if (row >= 0 && row < ListView_GetItemCount(list())) {
         label_toggle_item(model->timer(row_entry(list(), row)).enabled);
     }
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    const int command =
-        static_cast<int>(TrackPopupMenu(context_menu(), TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x,
-                                        cursor.y, 0, window_handle(), nullptr));
-    run_command(command);
+    choose_from_context_menu();
 }
 
 void TabTimers::show_description(NMLVGETINFOTIPW& request) const {

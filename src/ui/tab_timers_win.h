@@ -19,7 +19,7 @@ private:
     void update_buttons() override;
     INT_PTR handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
 
-    void run_command(int command);
+    void run_command(int command) override;
     void on_key(WORD key);
     void show_context_menu(int row);
     void show_description(NMLVGETINFOTIPW& request) const;
