@@ -26,10 +26,6 @@ POINT centre_of(HWND window) {
     return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
-Pattern title_contains(const std::wstring& phrase) {
-    return {.compare = Pattern::CONTAINS, .applies_to = Pattern::WINDOW_TITLE, .phrase = phrase};
-}
-
 class GroupsPage : public PageTest {
 protected:
     // Groups "Work" (id 0, title contains "Editor"), "Games" (1, "Solitaire") and "Music" (2,
@@ -50,12 +46,6 @@ protected:
         group.set_name(name);
         group.add_pattern(title_contains(phrase));
         model.add_group(group);
-    }
-
-    void select_row(int row) const {
-        ListView_SetItemState(list(GROUPS), -1, 0, LVIS_SELECTED);
-        ListView_SetItemState(list(GROUPS), row, LVIS_SELECTED | LVIS_FOCUSED,
-                              LVIS_SELECTED | LVIS_FOCUSED);
     }
 
     std::vector<Group> groups() const {
@@ -117,7 +107,7 @@ TEST_F(GroupsPage, AddOpensTheEditorOnANewGroupWithTheNextIdAndSelectsItAfterOk)
 
 TEST_F(GroupsPage, CancelledAddOrEditLeavesTheGroupsAsTheyWere) {
     const auto before = groups();
-    select_row(1);
+    select_row(GROUPS, 1);
     script.on(EDITOR, [](HWND editor) {
         user::type(editor, IDC_GROUP_NAME, L"Changed");
         user::type(editor, IDC_PATTERN_PHRASE, L"more");
@@ -135,7 +125,7 @@ TEST_F(GroupsPage, CancelledAddOrEditLeavesTheGroupsAsTheyWere) {
 }
 
 TEST_F(GroupsPage, EditByButtonDoubleClickOrMenuWritesTheCopyBackAfterOk) {
-    select_row(1);
+    select_row(GROUPS, 1);
     std::wstring opened_with;
     script.on(EDITOR, [&](HWND editor) {
         opened_with = user::text_of(user::item(editor, IDC_GROUP_NAME));
@@ -161,7 +151,7 @@ TEST_F(GroupsPage, EditByButtonDoubleClickOrMenuWritesTheCopyBackAfterOk) {
     EXPECT_EQ(column(GROUPS), (Texts{L"Work", L"Card Games", L"Music"}));
     EXPECT_EQ(first_selected_row(list(GROUPS)), 1);
 
-    select_row(2);
+    select_row(GROUPS, 2);
     ModalScript double_click;
     double_click.on(EDITOR, [](HWND editor) {
         user::type(editor, IDC_GROUP_NAME, L"Songs");
@@ -171,7 +161,7 @@ TEST_F(GroupsPage, EditByButtonDoubleClickOrMenuWritesTheCopyBackAfterOk) {
     EXPECT_TRUE(double_click.finished());
     EXPECT_EQ(model.group(2).name(), L"Songs");
 
-    select_row(0);
+    select_row(GROUPS, 0);
     ModalScript from_menu;
     from_menu.on(EDITOR, [](HWND editor) {
         user::type(editor, IDC_GROUP_NAME, L"Office");
@@ -215,7 +205,7 @@ TEST_F(GroupsPage, ContextMenuOffersTheGroupCommandsAlsoWithoutASelection) {
 }
 
 TEST_F(GroupsPage, HideAllAndShowAllActOnTheSelectedGroupsWindowsOnly) {
-    select_row(1);
+    select_row(GROUPS, 1);
     click(GROUPS, IDC_GROUP_HIDE_ALL);
     EXPECT_TRUE(is_hidden(games_window));
     EXPECT_FALSE(is_hidden(work_window));
@@ -225,7 +215,7 @@ TEST_F(GroupsPage, HideAllAndShowAllActOnTheSelectedGroupsWindowsOnly) {
     click(GROUPS, IDC_GROUP_SHOW_ALL);
     EXPECT_FALSE(is_hidden(games_window));
 
-    select_row(2);
+    select_row(GROUPS, 2);
     {
         MenuChoice choice(4);
         notify_list(GROUPS, NM_RCLICK);
@@ -239,7 +229,7 @@ TEST_F(GroupsPage, HideAllAndShowAllActOnTheSelectedGroupsWindowsOnly) {
 }
 
 TEST_F(GroupsPage, RemovingAnUnusedGroupAsksNothingAndSelectsTheNewLastRow) {
-    select_row(2);
+    select_row(GROUPS, 2);
     click(GROUPS, IDC_PAGE_REMOVE);
     EXPECT_TRUE(host.questions.empty());
     EXPECT_EQ(column(GROUPS), (Texts{L"Work", L"Games"}));
@@ -259,7 +249,7 @@ TEST_F(GroupsPage, NoToTheRemovalQuestionLeavesGroupsHotKeysAndTimersAlone) {
     timer.enabled = true;
     model.add_timer(timer);
     const auto before = groups();
-    select_row(1);
+    select_row(GROUPS, 1);
     host.answers = {false};
     click(GROUPS, IDC_PAGE_REMOVE);
     EXPECT_EQ(host.questions, std::vector<Question>{REMOVE_QUESTION});
@@ -287,7 +277,7 @@ TEST_F(GroupsPage, YesRemovesTheGroupItsHotKeysAndTimersAndShowsWhatItsTimersHid
                                      timer_owner(stopwatch));
     ASSERT_TRUE(is_hidden(games_window));
 
-    select_row(1);
+    select_row(GROUPS, 1);
     host.answers = {true};
     click(GROUPS, IDC_PAGE_REMOVE);
     EXPECT_EQ(host.questions, std::vector<Question>{REMOVE_QUESTION});
@@ -312,7 +302,7 @@ TEST_F(GroupsPage, TheCombinationOfARemovedGroupsHotKeyIsFreeAtOnce) {
     constexpr int another_id = 0x3FF0;
     ASSERT_FALSE(RegisterHotKey(host.main_dialog(), another_id, combination, VK_F11))
         << "the combination is held while its hot key exists";
-    select_row(1);
+    select_row(GROUPS, 1);
     host.answers = {true};
     click(GROUPS, IDC_PAGE_REMOVE);
     ASSERT_EQ(model.hot_key_count(), 0);

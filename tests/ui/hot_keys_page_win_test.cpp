@@ -98,11 +98,6 @@ protected:
         return all;
     }
 
-    void select_row(int row) const {
-        ListView_SetItemState(list(HOT_KEYS), -1, 0, LVIS_SELECTED);
-        ListView_SetItemState(list(HOT_KEYS), row, LVIS_SELECTED | LVIS_FOCUSED,
-                              LVIS_SELECTED | LVIS_FOCUSED);
-    }
     void press_key_in_list(WPARAM key) const { SendMessageW(list(HOT_KEYS), WM_KEYDOWN, key, 0); }
     void double_click_row(int row) const {
         NMITEMACTIVATE activation{};
@@ -243,7 +238,7 @@ TEST_F(HotKeysPage, EditReleasesTheHotKeysWhileOpenAndCancelLeavesEverythingAsIt
     const auto before = hot_keys();
     const auto slots_before = event_slots();
     std::vector<bool> held_while_open;
-    select_row(0);
+    select_row(HOT_KEYS, 0);
     script.on(EDITOR, [&](HWND editor) {
         held_while_open = held_at_start();
         user::choose(editor, IDC_HOT_KEY_GROUP, 1);
@@ -262,7 +257,7 @@ TEST_F(HotKeysPage, EditReleasesTheHotKeysWhileOpenAndCancelLeavesEverythingAsIt
 TEST_F(HotKeysPage, EditByEnterDoubleClickOrMenuWritesTheCopyBackAfterOk) {
     HotKey expected = model.hot_key(1);
     expected.key_code = VK_F11;
-    select_row(1);
+    select_row(HOT_KEYS, 1);
     script.on(EDITOR, [](HWND editor) {
         choose_key(editor, VK_F11);
         user::click(editor, IDOK);
@@ -280,7 +275,7 @@ TEST_F(HotKeysPage, EditByEnterDoubleClickOrMenuWritesTheCopyBackAfterOk) {
     EXPECT_TRUE(unchanged.finished()) << "an unchanged hot key passes its own test";
     EXPECT_TRUE(held(WORK_KEYS));
 
-    select_row(0);
+    select_row(HOT_KEYS, 0);
     ModalScript from_menu;
     from_menu.on(EDITOR, [](HWND editor) {
         user::choose(editor, IDC_HOT_KEY_ACTION, 0);
@@ -296,13 +291,13 @@ TEST_F(HotKeysPage, EditByEnterDoubleClickOrMenuWritesTheCopyBackAfterOk) {
 }
 
 TEST_F(HotKeysPage, RemoveByButtonOrMenuAsksNothingAndLetsTheCombinationGo) {
-    select_row(0);
+    select_row(HOT_KEYS, 0);
     click(HOT_KEYS, IDC_PAGE_REMOVE);
     EXPECT_EQ(column(HOT_KEYS, 0), Texts{GAMES_ROW});
     EXPECT_FALSE(held(WORK_KEYS));
     EXPECT_TRUE(held(GAMES_KEYS));
 
-    select_row(0);
+    select_row(HOT_KEYS, 0);
     {
         MenuChoice choice(1);
         notify_list(HOT_KEYS, NM_RCLICK);
@@ -316,7 +311,7 @@ TEST_F(HotKeysPage, RemoveByButtonOrMenuAsksNothingAndLetsTheCombinationGo) {
 }
 
 TEST_F(HotKeysPage, TheDeleteKeyAsksFirst) {
-    select_row(0);
+    select_row(HOT_KEYS, 0);
     host.answers = {false};
     press_key_in_list(VK_DELETE);
     EXPECT_EQ(model.hot_key_count(), 2);

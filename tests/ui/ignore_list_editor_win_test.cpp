@@ -20,10 +20,6 @@ constexpr wchar_t PROGRAM_MANAGER_RULE[] = L"Window titles that exactly match \"
 constexpr int VISIBLE_PAGE = 0;
 using Lines = std::vector<std::wstring>;
 
-Pattern title_contains(const std::wstring& phrase) {
-    return {.compare = Pattern::CONTAINS, .applies_to = Pattern::WINDOW_TITLE, .phrase = phrase};
-}
-
 // What the editor shows at one moment.
 struct EditorState {
     Lines lines;

@@ -35,6 +35,10 @@ inline void PrintTo(const Question& question, std::ostream* out) {
     *out << "\"" << std::string(question.caption.begin(), question.caption.end()) << "\"";
 }
 
+inline Pattern title_contains(const std::wstring& phrase) {
+    return {.compare = Pattern::CONTAINS, .applies_to = Pattern::WINDOW_TITLE, .phrase = phrase};
+}
+
 // The main dialog as the pages and the window engine see it: the real dialog from the
 // program's resources with its tab control, over fake foreign windows. Questions are answered
 // from a queue (No when it is empty) and recorded.
@@ -198,6 +202,13 @@ protected:
             ListView_SetItemState(list(page), row, LVIS_SELECTED | LVIS_FOCUSED,
                                   LVIS_SELECTED | LVIS_FOCUSED);
         }
+    }
+
+    // Selects only the row at `row` (none for -1) and gives it the focus.
+    void select_row(int page, int row) const {
+        ListView_SetItemState(list(page), -1, 0, LVIS_SELECTED);
+        ListView_SetItemState(list(page), row, LVIS_SELECTED | LVIS_FOCUSED,
+                              LVIS_SELECTED | LVIS_FOCUSED);
     }
 
     void click(int page, int button) const { SendMessageW(control(page, button), BM_CLICK, 0, 0); }

@@ -17,10 +17,6 @@ const Question ACTIVATE_QUESTION{L"Activate Timer", L"Would you like to activate
 const Question DELETE_QUESTION{L"Delete Visibility Timer",
                                L"Are you sure you'd like to delete the selected timer?"};
 
-Pattern title_contains(const std::wstring& phrase) {
-    return {.compare = Pattern::CONTAINS, .applies_to = Pattern::WINDOW_TITLE, .phrase = phrase};
-}
-
 class TimersPage : public PageTest {
 protected:
     // Groups "Browsers" (id 0, titles containing "Browser") and "Games" (1, "Solitaire") with
@@ -71,12 +67,6 @@ protected:
             all.push_back(model.timer(index));
         }
         return all;
-    }
-
-    void select_row(int row) const {
-        ListView_SetItemState(list(TIMERS), -1, 0, LVIS_SELECTED);
-        ListView_SetItemState(list(TIMERS), row, LVIS_SELECTED | LVIS_FOCUSED,
-                              LVIS_SELECTED | LVIS_FOCUSED);
     }
 
     // Runs a page command that may open dialogs, and checks that the script saw them through.
@@ -152,17 +142,17 @@ TEST_F(TimersPage, ButtonsFollowTheSelectionAndNameWhatActivateWouldDo) {
     add_clock_timer(true);
     add_stopwatch();
     open_page();
-    select_row(-1);
+    select_row(TIMERS, -1);
     ListView_SetItemState(list(TIMERS), -1, 0, LVIS_SELECTED);
     EXPECT_FALSE(enabled(TIMERS, IDC_PAGE_EDIT));
     EXPECT_FALSE(enabled(TIMERS, IDC_PAGE_REMOVE));
     EXPECT_FALSE(enabled(TIMERS, IDC_TIMER_ACTIVATE));
     EXPECT_TRUE(enabled(TIMERS, IDC_PAGE_ADD));
-    select_row(0);
+    select_row(TIMERS, 0);
     EXPECT_TRUE(enabled(TIMERS, IDC_PAGE_EDIT));
     EXPECT_TRUE(enabled(TIMERS, IDC_TIMER_ACTIVATE));
     EXPECT_EQ(activate_label(), L"Deactivate");
-    select_row(1);
+    select_row(TIMERS, 1);
     EXPECT_EQ(activate_label(), L"Activate");
 }
 
@@ -184,7 +174,7 @@ TEST_F(TimersPage, AddWithoutGroupsOnlyExplains) {
 TEST_F(TimersPage, AddAppendsTheEditedTimerAndActivatesItWhenAsked) {
     add_stopwatch();
     open_page();
-    select_row(0);
+    select_row(TIMERS, 0);
     script.on(EDITOR, [](HWND editor) {
         user::choose(editor, IDC_TIMER_GROUP, 1);
         user::click(editor, IDOK);
@@ -243,7 +233,7 @@ TEST_F(TimersPage, CancelledEditsLeaveTheTimersExactlyAsTheyWere) {
     add_stopwatch();
     open_page();
     const auto before = timers();
-    select_row(0);
+    select_row(TIMERS, 0);
     script.on(EDITOR, [](HWND editor) { user::click(editor, IDC_TIMER_STOPWATCH); });
     script.on(EDITOR, [](HWND editor) {
         user::choose(editor, IDC_TIMER_GROUP, 1);
@@ -267,7 +257,7 @@ TEST_F(TimersPage, EditStoresTheCopyAtItsIndexByButtonKeyAndMenu) {
     add_clock_timer(false);
     add_stopwatch();
     open_page();
-    select_row(0);
+    select_row(TIMERS, 0);
     script.on(EDITOR, [](HWND editor) {
         user::choose(editor, IDC_TIMER_END_HOUR, 4);
         user::click(editor, IDOK);
@@ -283,7 +273,7 @@ TEST_F(TimersPage, EditStoresTheCopyAtItsIndexByButtonKeyAndMenu) {
     press_key(VK_RETURN);
     EXPECT_EQ(model.timer(0).group_id, 1);
 
-    select_row(1);
+    select_row(TIMERS, 1);
     script.on(EDITOR, [](HWND editor) {
         user::choose(editor, IDC_TIMER_DURATION_MINUTES, 45);
         user::click(editor, IDOK);
@@ -299,7 +289,7 @@ TEST_F(TimersPage, DeactivateInTheEditorStoresTheEditsAndShowsTheWindowsAtOnce) 
     open_page();
     tick();
     ASSERT_TRUE(is_hidden(browser_window));
-    select_row(0);
+    select_row(TIMERS, 0);
     std::wstring label;
     script.on(EDITOR, [&](HWND editor) {
         label = user::text_of(user::item(editor, IDC_TIMER_ACTIVATE_NOW));
@@ -318,7 +308,7 @@ TEST_F(TimersPage, DeactivateInTheEditorStoresTheEditsAndShowsTheWindowsAtOnce) 
 TEST_F(TimersPage, ActivateButtonAndMenuToggleTheSelectedTimerAndRelabelBoth) {
     add_stopwatch();
     open_page();
-    select_row(0);
+    select_row(TIMERS, 0);
     click(TIMERS, IDC_TIMER_ACTIVATE);
     const VisibilityTimer started = model.timer(0);
     EXPECT_TRUE(started.enabled);
@@ -345,7 +335,7 @@ TEST_F(TimersPage, RemoveLeavesTheTimersWindowsHiddenAndDeleteAsksFirst) {
     add_clock_timer(false);
     open_page();
     tick();
-    select_row(0);
+    select_row(TIMERS, 0);
     run(IDC_PAGE_REMOVE);
     EXPECT_EQ(model.timer_count(), 2);
     EXPECT_TRUE(is_hidden(browser_window));
@@ -353,7 +343,7 @@ TEST_F(TimersPage, RemoveLeavesTheTimersWindowsHiddenAndDeleteAsksFirst) {
     tick();
     EXPECT_TRUE(is_hidden(browser_window)) << "no timer releases them any more";
 
-    select_row(1);
+    select_row(TIMERS, 1);
     press_key(VK_DELETE);
     EXPECT_EQ(host.questions, (std::vector<Question>{DELETE_QUESTION}));
     EXPECT_EQ(model.timer_count(), 2);
