@@ -92,9 +92,9 @@ def write_report(path, suite_name, outcomes):
 def load_module(script):
     sys.path.insert(0, os.path.dirname(os.path.abspath(script)))
     name = os.path.splitext(os.path.basename(script))[0]
-    specification = importlib.util.spec_from_file_location(name, script)
-    module = importlib.util.module_from_spec(specification)
-    specification.loader.exec_module(module)
+    module_source = importlib.util.spec_from_file_location(name, script)
+    module = importlib.util.module_from_spec(module_source)
+    module_source.loader.exec_module(module)
     return module
 
 
