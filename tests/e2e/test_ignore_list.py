@@ -38,6 +38,10 @@ class IgnoreListEditor(driver.WineTestCase):
         # The phrase box has the keyboard focus when the editor opens.
         driver.focus_window(PATTERN_EDITOR)
         driver.xdotool("type", "--delay", "40", phrase)
+        # Wine may still be delivering the typed keys; OK before the last one would store a cut
+        # phrase and hand the rest of the keys to the list editor.
+        driver.wait_until(lambda: phrase in driver.window_texts(PATTERN_EDITOR),
+                          "the whole phrase in the pattern editor")
         if screenshot:
             driver.screenshot(screenshot)
         driver.click_button(PATTERN_EDITOR, "OK")

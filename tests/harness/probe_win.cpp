@@ -100,7 +100,7 @@ int texts(const std::wstring& title) {
         return 1;
     }
     for (HWND child : child_windows(window)) {
-        say(harness::window_text(child));
+        say(harness::control_text(child));
     }
     return 0;
 }

@@ -14,6 +14,21 @@ std::wstring window_text(HWND window) {
     return text;
 }
 
+std::wstring control_text(HWND control) {
+    constexpr UINT wait_ms = 2000;
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(control, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, wait_ms, &length))
+        return window_text(control);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(control, WM_GETTEXT, text.size(),
+                             reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, wait_ms,
+                             &copied))
+        return window_text(control);
+    text.resize(static_cast<size_t>(copied));
+    return text;
+}
+
 std::wstring class_name(HWND window) {
     std::array<wchar_t, 256> name{};
     const int length = GetClassNameW(window, name.data(), static_cast<int>(name.size()));
