@@ -23,6 +23,8 @@ load_environment() {
 
 start_display() {
     local display_file=$state/display
+    # The file exists before Xvfb opens it, so the loop below can read it at once.
+    : >"$display_file"
     # Xvfb picks a free display number itself and writes it to descriptor 3.
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
         3>"$display_file" </dev/null >"$state/xvfb.log" 2>&1 &
