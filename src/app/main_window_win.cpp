@@ -147,6 +147,11 @@ void MainWindow::refresh_current_page() {
         page->refresh_windows();
 }
 
+void MainWindow::rebuild_current_page() {
+    if (engine::TabView* page = pages_.current_page())
+        page->refresh();
+}
+
 void MainWindow::refresh_after_action() {
     ::refresh_after_action(*this);
 }

@@ -75,6 +75,7 @@ public:
     bool main_window_shown() const override;
     bool exiting() const override { return exiting_; }
     void refresh_current_page() override;
+    void rebuild_current_page() override;
     void hide_main_window() override;
     void stop_refresh_timer() override;
     void start_refresh_timer() override;

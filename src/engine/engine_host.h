@@ -17,6 +17,9 @@ public:
     virtual bool exiting() const = 0;
     // Lets the current tab page rebuild its rows from the window records.
     virtual void refresh_current_page() = 0;
+    // Lets the current tab page rebuild its rows and buttons from the model's lists, as after
+    // a stopwatch switched itself off.
+    virtual void rebuild_current_page() = 0;
     // Hides the main window to the tray, synchronously.
     virtual void hide_main_window() = 0;
     // The one-second refresh timer is stopped during an enumeration pass and started again

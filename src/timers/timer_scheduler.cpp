@@ -52,8 +52,9 @@ void TimerScheduler::timer_tick() {
             changed = true;
         }
     }
-    if (changed) {
-        engine_.refresh_page_if_shown();
+    // The timers page shows the stopwatch's state in its rows and its Activate button.
+    if (changed && host_.main_window_shown()) {
+        host_.rebuild_current_page();
     }
     engine_.settle_and_enumerate();
 }

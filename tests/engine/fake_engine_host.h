@@ -9,6 +9,7 @@ public:
     bool shown = true;
     bool is_exiting = false;
     int page_refreshes = 0;
+    int page_rebuilds = 0;
     int main_window_hides = 0;
     bool refresh_timer_running = false;
     int refresh_timer_starts = 0;
@@ -17,6 +18,7 @@ public:
     bool main_window_shown() const override { return shown; }
     bool exiting() const override { return is_exiting; }
     void refresh_current_page() override { ++page_refreshes; }
+    void rebuild_current_page() override { ++page_rebuilds; }
     void hide_main_window() override {
         ++main_window_hides;
         shown = false;

@@ -94,6 +94,11 @@ public:
             page->refresh_windows();
         }
     }
+    void rebuild_current_page() override {
+        if (auto* page = pages.current_page()) {
+            page->refresh();
+        }
+    }
     void stop_refresh_timer() override {}
     void start_refresh_timer() override {}
 
