@@ -93,10 +93,13 @@ class TimerSwitches(driver.WineTestCase):
         self.assertIn("Deactivate", driver.window_texts(MAIN_TITLE))
         self.wait_for_member(True, timeout=STOPWATCH_SECONDS + STOPWATCH_SLACK)
         self.assertGreater(time.monotonic() - started, STOPWATCH_SECONDS - 5)
-        # Its minute over, the stopwatch is off and hides nothing more.
+        # Its minute over, the stopwatch is off, hides nothing more, and its page offers to
+        # start it again.
         with self.assertRaises(driver.DriverError):
             driver.wait_until(lambda: not self.member_visible(), "the member to be hidden",
                               timeout=3)
+        self.assertNotIn("Deactivate", driver.window_texts(MAIN_TITLE))
+        self.assertIn("Activate", driver.window_texts(MAIN_TITLE))
         self.assertIn('enabled="false"', self.exit_and_read_timers(program))
 
 
