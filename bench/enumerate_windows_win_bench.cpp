@@ -2,6 +2,8 @@
 // peer program, which opens one top-level window per title on its command line), beside a bare
 // EnumWindows loop that reads only titles and a loop that reads everything a pass reads but
 // opens the owning process once per window. The desktop's own windows are counted too.
+#include "bench_engine_host.h"
+
 #include "app/unique_handle_win.h"
 #include "engine/window_engine.h"
 #include "engine/window_system_win.h"
@@ -18,23 +20,6 @@
 #include <vector>
 
 namespace {
-
-// A main window that is never shown and has no pages, so a pass costs only its own work.
-class BenchHost final : public engine::engine_host {
-public:
-    WindowHandle main_window() const override { return 0; }
-    bool main_window_shown() const override { return false; }
-    bool exiting() const override { return false; }
-    void refresh_current_page() override {}
-    void hide_main_window() override {}
-    void stop_refresh_timer() override {}
-    void start_refresh_timer() override {}
-};
-
-class NoWait final : public engine::waiter {
-public:
-    void wait_milliseconds(unsigned) override {}
-};
 
 std::wstring peer_path() {
     wchar_t path[MAX_PATH] = {};

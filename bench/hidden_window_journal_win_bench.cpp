@@ -2,6 +2,8 @@
 // writes hidden_windows.xml once per action, in one run. The windows belong to this process;
 // the hot key's two settle waits are left out, as they cost the same either way. The last
 // benchmark times the journal's write alone, which the hot key's time varies too much to show.
+#include "bench_engine_host.h"
+
 #include "engine/hidden_window_journal.h"
 #include "engine/window_engine.h"
 #include "engine/window_system_win.h"
@@ -20,22 +22,6 @@ namespace {
 
 constexpr int GROUP_ID = 1;
 const wchar_t* const WINDOW_TITLE_START = L"Journal bench window";
-
-class BenchHost final : public engine::engine_host {
-public:
-    WindowHandle main_window() const override { return 0; }
-    bool main_window_shown() const override { return false; }
-    bool exiting() const override { return false; }
-    void refresh_current_page() override {}
-    void hide_main_window() override {}
-    void stop_refresh_timer() override {}
-    void start_refresh_timer() override {}
-};
-
-class NoWait final : public engine::waiter {
-public:
-    void wait_milliseconds(unsigned) override {}
-};
 
 std::vector<UniqueWindow> open_windows(int count) {
     std::vector<UniqueWindow> windows;
