@@ -1,6 +1,7 @@
 #include "hotkeys/hot_key_registration.h"
 
 #include "hotkeys/fake_hot_key_registrar.h"
+#include "hotkeys/hot_key_combination.h"
 
 #include <gtest/gtest.h>
 
@@ -11,16 +12,6 @@ namespace {
 constexpr std::uint32_t KEY_A = 65;
 constexpr std::uint32_t KEY_F5 = 116;
 constexpr std::uint32_t KEY_DELETE = 46;
-
-HotKey combination(bool ctrl, bool alt, bool shift, bool win, std::uint32_t key_code) {
-    HotKey hot_key;
-    hot_key.mod_ctrl = ctrl;
-    hot_key.mod_alt = alt;
-    hot_key.mod_shift = shift;
-    hot_key.mod_win = win;
-    hot_key.key_code = key_code;
-    return hot_key;
-}
 
 HotKey ctrl_key(std::uint32_t key_code) {
     return combination(true, false, false, false, key_code);

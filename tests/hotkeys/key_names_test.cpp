@@ -1,5 +1,7 @@
 #include "hotkeys/key_names.h"
 
+#include "hotkeys/hot_key_combination.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -39,16 +41,6 @@ TEST(KeyChoices, MapPositionsAndCodesBothWays) {
     EXPECT_EQ(key_choice_position(145), 99);
     EXPECT_EQ(key_choice_position(43), std::nullopt);
     EXPECT_EQ(key_choice_position(200), std::nullopt);
-}
-
-HotKey combination(bool ctrl, bool alt, bool shift, bool win, std::uint32_t key) {
-    HotKey hot_key;
-    hot_key.mod_ctrl = ctrl;
-    hot_key.mod_alt = alt;
-    hot_key.mod_shift = shift;
-    hot_key.mod_win = win;
-    hot_key.key_code = key;
-    return hot_key;
 }
 
 TEST(CombinationText, JoinsModifiersAndKeyWithSingleSpaces) {

@@ -1,6 +1,7 @@
 #include "storage/hot_key_file.h"
 
 #include "model/data_model.h"
+#include "model/model_with_groups.h"
 #include "storage/log_tail.h"
 #include "storage/parsed_document.h"
 
@@ -17,13 +18,6 @@ std::string rule(int event_index, int key_code, int group_id, const std::string&
 
 ConfigFile hot_keys_file(const std::string& rules) {
     return parsed("<settings><hotkeys>" + rules + "</hotkeys></settings>");
-}
-
-DataModel model_with_groups(std::initializer_list<int> ids) {
-    DataModel model;
-    for (int id : ids)
-        model.add_group(Group(id));
-    return model;
 }
 
 HotKey without_id(HotKey hot_key) {

@@ -1,6 +1,7 @@
 #include "storage/timer_file.h"
 
 #include "model/data_model.h"
+#include "model/model_with_groups.h"
 #include "storage/log_tail.h"
 #include "storage/parsed_document.h"
 
@@ -23,13 +24,6 @@ struct TimerRule {
                number("group_id", group_id) + "/>";
     }
 };
-
-DataModel model_with_groups(std::initializer_list<int> ids) {
-    DataModel model;
-    for (int id : ids)
-        model.add_group(Group(id));
-    return model;
-}
 
 VisibilityTimer loaded_alone(const TimerRule& rule) {
     DataModel model = model_with_groups({0});
