@@ -66,12 +66,12 @@ if step "native build" build native; then
     run_tests native "$jobs"
 fi
 if step "fuzz build" build fuzz; then
-    run_tests fuzz 1
+    run_tests fuzz "$jobs"
 fi
 if step "win64 build" build win64; then
     # A program under Wine on a busy machine can lose a key press or a focus change now and
     # then; a test that fails twice in a row is a fault, and its first failure stays in the output.
-    run_tests win64 1 --repeat until-pass:2
+    run_tests win64 "$jobs" --repeat until-pass:2
 fi
 step "win32 build" build win32
 

@@ -98,7 +98,12 @@ bool save_screenshot(const std::wstring& name) {
     if (folder == nullptr || !capture_screen(picture)) {
         return false;
     }
-    return write_bitmap_file(std::wstring(folder) + L"\\" + name + L".bmp", picture);
+    // The test run turns finished .bmp files into .png ones while other tests still run, so
+    // a picture gets its name only once it is complete.
+    const std::wstring path = std::wstring(folder) + L"\\" + name + L".bmp";
+    const std::wstring partial = path + L".part";
+    return write_bitmap_file(partial, picture) &&
+           MoveFileExW(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
 }
 
 } // namespace harness

@@ -124,11 +124,18 @@ abandon_start() {
     exit "$code"
 }
 
+# Every lane of the run shares the screenshot folder, so a lane takes a picture for itself by
+# renaming it before converting it; one that another lane took is left to that lane.
 convert_screenshots() {
-    local picture
+    local picture taken
     for picture in "$screenshots"/*.bmp; do
-        [ -e "$picture" ] || continue
-        convert "$picture" "${picture%.bmp}.png" && rm -f "$picture"
+        taken=$picture.$$
+        mv "$picture" "$taken" 2>/dev/null || continue
+        if convert "bmp:$taken" "${picture%.bmp}.png"; then
+            rm -f "$taken"
+        else
+            mv "$taken" "$picture"
+        fi
     done
 }
 

@@ -8,7 +8,7 @@ set -euo pipefail
 state=${1:?state folder}
 shift
 if [ ! -f "$state/environment" ]; then
-    echo "no Wine test environment in $state: the wine_harness_start test sets it up" >&2
+    echo "no Wine test environment in $state: a wine_harness_start test sets it up" >&2
     exit 1
 fi
 while IFS='=' read -r key value; do
