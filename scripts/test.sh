@@ -69,9 +69,11 @@ if step "fuzz build" build fuzz; then
     run_tests fuzz "$jobs"
 fi
 if step "win64 build" build win64; then
+    # As many tests at once as the build has Wine lanes for them.
+    lanes=$(sed -n 's/^HUSHCLOAK_WINE_LANES:STRING=//p' "$root/win64/CMakeCache.txt")
     # A program under Wine on a busy machine can lose a key press or a focus change now and
     # then; a test that fails twice in a row is a fault, and its first failure stays in the output.
-    run_tests win64 "$jobs" --repeat until-pass:2
+    run_tests win64 "${lanes:-1}" --repeat until-pass:2
 fi
 step "win32 build" build win32
 
