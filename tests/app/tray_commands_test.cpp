@@ -11,29 +11,22 @@
 
 namespace {
 
-int hide_group_id(int index) {
-    return tray_menu_id::HIDE_GROUP_BASE + index;
-}
-int show_group_id(int index) {
-    return tray_menu_id::SHOW_GROUP_BASE + index;
-}
-int timer_id(int index) {
-    return tray_menu_id::TOGGLE_TIMER_BASE + index;
-}
-int hide_window_id(int index) {
-    return tray_menu_id::HIDE_WINDOW_BASE + index;
-}
-int show_window_id(int index) {
-    return tray_menu_id::SHOW_WINDOW_BASE + index;
+namespace tray_ids = tray_menu_id;
+using Titles = std::vector<std::wstring>;
+using HostCalls = std::vector<std::string>;
+
+VisibilityTimer tray_timer(int group_id, std::uint32_t type, bool enabled) {
+    VisibilityTimer timer;
+    timer.group_id = group_id;
+    timer.type = type;
+    timer.enabled = enabled;
+    timer.duration_m = 20;
+    return timer;
 }
 
 class TrayMenu : public EngineTest {
 protected:
     TrayMenu() {
-        browser = add_window(L"News - Browser");
-        editor = add_window(L"Notes - Editor");
-        player = add_window(L"Tunes - Player");
-        ignored = add_window(L"Private - Browser");
         model.add_ignore_pattern(title_pattern(Pattern::STARTS_WITH, L"Private"));
         Group browsers = make_group(4, {title_pattern(Pattern::ENDS_WITH, L"Browser")});
         browsers.set_name(L"Web Browsers");
@@ -55,69 +48,58 @@ protected:
     }
 
     // Opens the menu and chooses `identifier`; `meanwhile` runs while the menu is open.
-    void choose(int identifier, const std::function<void()>& meanwhile = {}) {
+    void choose(
+        int identifier, const std::function<void()>& meanwhile = [] {}) {
         tray.run_menu([&](const TrayMenuContent&) {
-            if (meanwhile) {
-                meanwhile();
-            }
+            meanwhile();
             return identifier;
         });
     }
 
-    void hide_by_another_program(WindowHandle window) { system.window(window).visible = false; }
+    // The pointer crosses the icon while `window` is in front.
+    void hover_over_icon_with_in_front(WindowHandle window) {
+        system.activate(window);
+        tray.on_pointer_over_icon();
+    }
 
+    WindowHandle browser = add_window(L"News - Browser");
+    WindowHandle editor = add_window(L"Notes - Editor");
+    WindowHandle player = add_window(L"Tunes - Player");
+    WindowHandle ignored = add_window(L"Private - Browser");
     FakeClock clock;
     TimerScheduler scheduler{model, engine, host, clock};
     FakeTrayHost tray_host{engine};
     TrayCommands tray{model, engine, scheduler, system, tray_host};
-    WindowHandle browser = 0;
-    WindowHandle editor = 0;
-    WindowHandle player = 0;
-    WindowHandle ignored = 0;
 };
 
-using Titles = std::vector<std::wstring>;
-
-} // namespace
-
 TEST_F(TrayMenu, ListsGroupsTimersAndWindowsOfTheMoment) {
-    VisibilityTimer timer;
-    timer.group_id = 7;
-    timer.type = VisibilityTimer::STOPWATCH;
-    timer.duration_m = 20;
-    model.add_timer(timer);
-    timer.group_id = 4;
-    timer.type = VisibilityTimer::CLOCK;
-    timer.enabled = true;
-    model.add_timer(timer);
-    choose(hide_window_id(1)); // Notes - Editor
-    hide_by_another_program(player);
+    model.add_timer(tray_timer(7, VisibilityTimer::STOPWATCH, false));
+    model.add_timer(tray_timer(4, VisibilityTimer::CLOCK, true));
+    model.add_timer(tray_timer(9, VisibilityTimer::STOPWATCH, false));
+    choose(tray_ids::HIDE_WINDOW_BASE + 1); // Notes - Editor
+    system.window(player).visible = false;  // hidden by another program
     add_window(L"Opened Later");
 
     const TrayMenuContent content = open_menu();
 
     EXPECT_EQ(content.groups, (Titles{L"Web Browsers", L"Media Players"}));
-    ASSERT_EQ(content.timers.size(), 2u);
-    EXPECT_EQ(content.timers[0],
-              (TimerMenuItem{L"(Stopwatch) Hides \"Media Players\" for 20 minutes.", false}));
-    EXPECT_EQ(content.timers[1].text,
-              L"(Clock) Hides \"Web Browsers\" from 12:00 AM until 12:20 AM, (20 minutes).");
-    EXPECT_TRUE(content.timers[1].checked);
+    EXPECT_EQ(
+        content.timers,
+        (std::vector<TimerMenuItem>{
+            {L"(Stopwatch) Hides \"Media Players\" for 20 minutes.", false},
+            {L"(Clock) Hides \"Web Browsers\" from 12:00 AM until 12:20 AM, (20 minutes).", true},
+            // Its group is gone.
+            {L"(Stopwatch) Hides \"Untitled Group\" for 20 minutes.", false}}));
     // Record order; the ignored window is never offered, and only what this program hid can be
     // shown.
     EXPECT_EQ(content.windows_to_hide, (Titles{L"News - Browser", L"Opened Later"}));
     EXPECT_EQ(content.windows_to_show, (Titles{L"Notes - Editor"}));
-}
 
-TEST_F(TrayMenu, EmptyModelListsNoGroupsAndNoTimers) {
     model.clear_groups();
-
-    const TrayMenuContent content = open_menu();
-
-    EXPECT_TRUE(content.groups.empty());
-    EXPECT_TRUE(content.timers.empty());
-    EXPECT_EQ(content.windows_to_hide.size(), 3u);
-    EXPECT_TRUE(content.windows_to_show.empty());
+    model.clear_timers();
+    const TrayMenuContent empty = open_menu();
+    EXPECT_TRUE(empty.groups.empty());
+    EXPECT_TRUE(empty.timers.empty());
 }
 
 TEST_F(TrayMenu, SubmenusStopAtTheSizeOfTheirIdentifierRange) {
@@ -132,113 +114,92 @@ TEST_F(TrayMenu, SubmenusStopAtTheSizeOfTheirIdentifierRange) {
     EXPECT_EQ(content.windows_to_hide.back(), L"Window 996");
 }
 
-TEST_F(TrayMenu, GroupCommandsHideAndShowTheGroupsWindows) {
-    choose(hide_group_id(0));
+TEST_F(TrayMenu, GroupAndTimerCommandsActOnTheChosenEntry) {
+    choose(tray_ids::HIDE_GROUP_BASE + 0);
     EXPECT_FALSE(is_shown(browser));
     EXPECT_TRUE(is_shown(ignored));
     EXPECT_TRUE(is_shown(player));
-
-    choose(show_group_id(0));
+    choose(tray_ids::SHOW_GROUP_BASE + 0);
     EXPECT_TRUE(is_shown(browser));
-
-    choose(hide_group_id(1));
+    choose(tray_ids::HIDE_GROUP_BASE + 1);
     EXPECT_FALSE(is_shown(player));
     // The group commands leave the pages to the next pass.
     EXPECT_TRUE(tray_host.calls.empty());
-}
 
-TEST_F(TrayMenu, ChoosingATimerSwitchesItAndTheNextMenuShowsIt) {
-    VisibilityTimer timer;
-    timer.group_id = 4;
-    timer.duration_h = 1;
-    timer.enabled = true;
-    model.add_timer(timer);
-
-    choose(timer_id(0));
-
+    // A timer entry switches its timer, and the next menu shows it.
+    model.add_timer(tray_timer(4, VisibilityTimer::CLOCK, true));
+    choose(tray_ids::TOGGLE_TIMER_BASE + 0);
     EXPECT_FALSE(model.timer(0).enabled);
     EXPECT_FALSE(open_menu().timers[0].checked);
-    choose(timer_id(0));
+    choose(tray_ids::TOGGLE_TIMER_BASE + 0);
     EXPECT_TRUE(open_menu().timers[0].checked);
-    choose(timer_id(1)); // no such timer
+    choose(tray_ids::TOGGLE_TIMER_BASE + 1); // no such timer
     EXPECT_EQ(model.timer_count(), 1);
 }
 
 TEST_F(TrayMenu, WindowEntriesFollowTheirWindowWhenTheRecordsChangeMeanwhile) {
     // A pass while the menu is open puts a new window first and moves every record down.
-    choose(hide_window_id(1), [&] {
+    choose(tray_ids::HIDE_WINDOW_BASE + 1, [&] {
         system.bring_to_top(add_window(L"Opened Meanwhile"));
         engine.enumerate_windows();
     });
-
     EXPECT_FALSE(is_shown(editor));
     EXPECT_TRUE(is_shown(browser));
 
-    choose(show_window_id(0));
+    choose(tray_ids::SHOW_WINDOW_BASE + 0);
     EXPECT_TRUE(is_shown(editor));
 }
 
 TEST_F(TrayMenu, WindowClosedBeforeItsEntryIsChosenIsLeftAlone) {
     const std::size_t requests = system.show_requests.size();
 
-    choose(hide_window_id(0), [&] {
+    choose(tray_ids::HIDE_WINDOW_BASE + 0, [&] {
         system.close_window(browser);
         engine.enumerate_windows();
     });
-    choose(hide_window_id(3)); // beyond the three windows listed
+    choose(tray_ids::HIDE_WINDOW_BASE + 3); // beyond the three windows listed
 
     EXPECT_EQ(system.show_requests.size(), requests);
     EXPECT_TRUE(is_shown(editor));
     EXPECT_TRUE(is_shown(player));
 }
 
-TEST_F(TrayMenu, HideAllWindowsHidesEveryListedWindowAndTheMainWindow) {
-    choose(tray_menu_id::HIDE_ALL_WINDOWS);
-
+TEST_F(TrayMenu, HideAllWindowsHidesEveryListedWindowAndTheMainWindowEvenWhenTheTabStays) {
+    choose(tray_ids::HIDE_ALL_WINDOWS);
     EXPECT_FALSE(is_shown(browser));
     EXPECT_FALSE(is_shown(editor));
     EXPECT_FALSE(is_shown(player));
     EXPECT_TRUE(is_shown(ignored));
-    EXPECT_EQ(tray_host.calls, (std::vector<std::string>{"refresh after action", "switch to tab 1",
-                                                         "hide main window"}));
-}
+    EXPECT_EQ(tray_host.calls,
+              (HostCalls{"refresh after action", "switch to tab 1", "hide main window"}));
 
-TEST_F(TrayMenu, HideAllWindowsHidesTheMainWindowEvenWhenTheTabStays) {
     tray_host.tab_control_accepts = false;
-
-    choose(tray_menu_id::HIDE_ALL_WINDOWS);
-
+    choose(tray_ids::HIDE_ALL_WINDOWS);
     EXPECT_EQ(tray_host.calls.back(), "hide main window");
 }
 
 TEST_F(TrayMenu, ShowAllWindowsShowsOnlyWhatThisProgramHid) {
-    choose(hide_group_id(0));
-    choose(hide_window_id(0)); // Notes - Editor, now first of the visible windows
-    hide_by_another_program(player);
+    choose(tray_ids::HIDE_GROUP_BASE + 0);
+    choose(tray_ids::HIDE_WINDOW_BASE + 0); // Notes - Editor, now first of the visible windows
+    system.window(player).visible = false;  // hidden by another program
     engine.enumerate_windows();
 
-    choose(tray_menu_id::SHOW_ALL_WINDOWS);
+    choose(tray_ids::SHOW_ALL_WINDOWS);
 
     EXPECT_TRUE(is_shown(browser));
     EXPECT_TRUE(is_shown(editor));
     EXPECT_FALSE(is_shown(player));
-    EXPECT_EQ(tray_host.calls,
-              (std::vector<std::string>{"refresh after action", "switch to tab 0"}));
+    EXPECT_EQ(tray_host.calls, (HostCalls{"refresh after action", "switch to tab 0"}));
 }
 
 TEST_F(TrayMenu, ShowAllWindowsGivesTheFocusBackToTheWindowThatWasInFront) {
-    system.activate(player);
-    tray.on_pointer_over_icon();
-    choose(hide_group_id(0));
+    hover_over_icon_with_in_front(player);
+    choose(tray_ids::HIDE_GROUP_BASE + 0);
     system.window(player).show_state = show_command::MINIMIZED;
-    system.activate(player);
-    tray.on_pointer_over_icon();
+    hover_over_icon_with_in_front(player);
 
     // While the menu is open, the pointer crossing the icon changes nothing.
-    choose(tray_menu_id::SHOW_ALL_WINDOWS, [&] {
-        system.activate(editor);
-        tray.on_pointer_over_icon();
-    });
+    choose(tray_ids::SHOW_ALL_WINDOWS, [&] { hover_over_icon_with_in_front(editor); });
 
     EXPECT_TRUE(is_shown(browser));
     EXPECT_EQ(system.window(player).show_state, show_command::NORMAL);
@@ -247,28 +208,20 @@ TEST_F(TrayMenu, ShowAllWindowsGivesTheFocusBackToTheWindowThatWasInFront) {
     EXPECT_EQ(system.show_requests.back(), (ShowRequest{player, show_command::RESTORE}));
 }
 
-TEST_F(TrayMenu, RememberedWindowIsForgottenOnceTheMenuCloses) {
-    system.activate(editor);
-    tray.on_pointer_over_icon();
+TEST_F(TrayMenu, NoFocusGoesToAWindowForgottenWithTheLastMenuOrClosed) {
+    // The window in front is forgotten once a menu closes: only the shown window itself is
+    // brought forward.
+    hover_over_icon_with_in_front(editor);
     open_menu();
-    choose(hide_group_id(0));
+    choose(tray_ids::HIDE_GROUP_BASE + 0);
     system.activate(player);
-
-    choose(tray_menu_id::SHOW_ALL_WINDOWS);
-
-    // Only the shown window itself is brought forward.
+    choose(tray_ids::SHOW_ALL_WINDOWS);
     EXPECT_EQ(system.foreground_requests, (std::vector<WindowHandle>{browser}));
-}
 
-TEST_F(TrayMenu, ClosedRememberedWindowGetsNoFocus) {
-    system.activate(editor);
-    tray.on_pointer_over_icon();
+    hover_over_icon_with_in_front(editor);
     system.close_window(editor);
-    const std::size_t requests = system.foreground_requests.size();
-
-    choose(tray_menu_id::SHOW_ALL_WINDOWS);
-
-    EXPECT_EQ(system.foreground_requests.size(), requests);
+    choose(tray_ids::SHOW_ALL_WINDOWS);
+    EXPECT_EQ(system.foreground_requests, (std::vector<WindowHandle>{browser}));
 }
 
 TEST_F(TrayMenu, ExitRunsTheExitSequenceAndNoChoiceDoesNothing) {
@@ -276,6 +229,8 @@ TEST_F(TrayMenu, ExitRunsTheExitSequenceAndNoChoiceDoesNothing) {
     choose(39999);
     EXPECT_TRUE(tray_host.calls.empty());
 
-    choose(tray_menu_id::EXIT);
-    EXPECT_EQ(tray_host.calls, (std::vector<std::string>{"exit"}));
+    choose(tray_ids::EXIT);
+    EXPECT_EQ(tray_host.calls, (HostCalls{"exit"}));
 }
+
+} // namespace
