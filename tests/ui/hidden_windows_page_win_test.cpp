@@ -9,27 +9,23 @@ using Titles = std::vector<std::wstring>;
 constexpr int VISIBLE = 0;
 constexpr int HIDDEN = 1;
 
-const Question ONE_FOREIGN{L"Unhide Window",
-                           L"The selected window was not hidden by this application during this "
-                           L"session.\r\n\r\nAltering system windows is not recommended, as it "
-                           L"may lead to instability or other unpredictable results.\r\n\r\nAre "
-                           L"you sure you'd like to continue?"};
-const Question SEVERAL_FOREIGN{L"Unhide Window",
-                               L"Some of the selected windows were not hidden by this application "
-                               L"during this session.\r\n\r\nAltering system windows is not "
-                               L"recommended, as it may lead to instability or other "
-                               L"unpredictable results.\r\n\r\nAre you sure you'd like to "
-                               L"continue?"};
-const Question SHOW_ALL{L"Unhide Window",
-                        L"You've chosen to unhide ALL windows, including those not hidden by this "
-                        L"application.\r\n\r\nAltering system windows is not recommended, as it "
-                        L"may lead to instability or other unpredictable results.\r\n\r\nAre you "
-                        L"sure you'd like to continue?"};
-const Question LIST_ALL{L"Hidden Windows",
-                        L"Enabling this option will list all hidden windows, whether hidden by "
-                        L"this application or not.\r\n\r\nAltering system windows is not "
-                        L"recommended, as it may lead to instability or other unpredictable "
-                        L"results.\r\n\r\nAre you sure you'd like to continue?"};
+const std::wstring RISK = L"\r\n\r\nAltering system windows is not recommended, as it may lead to "
+                          L"instability or other unpredictable results.\r\n\r\nAre you sure "
+                          L"you'd like to continue?";
+const Question ONE_FOREIGN{
+    L"Unhide Window",
+    L"The selected window was not hidden by this application during this session." + RISK};
+const Question SEVERAL_FOREIGN{
+    L"Unhide Window",
+    L"Some of the selected windows were not hidden by this application during this session." +
+        RISK};
+const Question SHOW_ALL{L"Unhide Window", L"You've chosen to unhide ALL windows, including those "
+                                          L"not hidden by this application." +
+                                              RISK};
+const Question LIST_ALL{L"Hidden Windows", L"Enabling this option will list all hidden windows, "
+                                           L"whether hidden by this application or not." +
+                                               RISK};
+const Titles HID_HERE{L"Notes - Editor", L"Start Page - Browser"};
 
 // Two windows this program hid from the visible windows page, one that another program hid,
 // and one still visible; the hidden windows page is current.
@@ -42,7 +38,7 @@ protected:
         tool_tip = add_hidden_window(L"Tool Tip");
         service = add_hidden_window(L"Service Window");
         create_pages();
-        select(VISIBLE, {L"Notes - Editor", L"Start Page - Browser"});
+        select(VISIBLE, HID_HERE);
         click(VISIBLE, IDC_HIDE_SELECTED);
         host.pages.switch_to_tab(HIDDEN);
         waiter.waits.clear();
@@ -64,22 +60,30 @@ protected:
     WindowHandle service = 0;
 };
 
-TEST_F(HiddenWindowsPage, ListsOnlyTheWindowsThisProgramHid) {
-    EXPECT_EQ(column(HIDDEN), (Titles{L"Notes - Editor", L"Start Page - Browser"}));
-}
-
-TEST_F(HiddenWindowsPage, ShowSelectedShowsInTheEarlierStateWithoutAsking) {
+TEST_F(HiddenWindowsPage, ShowSelectedOrDoubleClickShowsInTheEarlierStateWithoutAsking) {
+    EXPECT_EQ(column(HIDDEN), HID_HERE) << "only the windows this program hid";
+    EXPECT_FALSE(enabled(HIDDEN, IDC_SHOW_SELECTED));
+    EXPECT_FALSE(enabled(HIDDEN, IDC_SHOW_ALL_BUT_SELECTED));
+    EXPECT_TRUE(enabled(HIDDEN, IDC_SHOW_ALL));
+    EXPECT_TRUE(enabled(HIDDEN, IDC_LIST_ALL_HIDDEN));
     select(HIDDEN, {L"Notes - Editor"});
+    EXPECT_TRUE(enabled(HIDDEN, IDC_SHOW_SELECTED));
+    EXPECT_TRUE(enabled(HIDDEN, IDC_SHOW_ALL_BUT_SELECTED));
+
     click(HIDDEN, IDC_SHOW_SELECTED);
     EXPECT_FALSE(is_hidden(editor));
     EXPECT_EQ(system.window(editor).show_state, show_command::MAXIMIZED);
     EXPECT_TRUE(is_hidden(browser));
-    EXPECT_TRUE(host.questions.empty());
     EXPECT_EQ(column(HIDDEN), (Titles{L"Start Page - Browser"}));
     EXPECT_EQ(waiter.waits, (std::vector<unsigned>{100}));
+
+    select(HIDDEN, {L"Start Page - Browser"});
+    notify_list(HIDDEN, NM_DBLCLK);
+    EXPECT_FALSE(is_hidden(browser));
+    EXPECT_TRUE(host.questions.empty());
 }
 
-TEST_F(HiddenWindowsPage, ShowAllButSelectedShowsTheOthers) {
+TEST_F(HiddenWindowsPage, ShowAllButSelectedShowsTheOthersAndStaysOnThePage) {
     select(HIDDEN, {L"Notes - Editor"});
     click(HIDDEN, IDC_SHOW_ALL_BUT_SELECTED);
     EXPECT_TRUE(is_hidden(editor));
@@ -87,10 +91,12 @@ TEST_F(HiddenWindowsPage, ShowAllButSelectedShowsTheOthers) {
     EXPECT_EQ(host.pages.current_index(), HIDDEN);
 }
 
-TEST_F(HiddenWindowsPage, ShowAllShowsEveryListedWindowAndSwitchesToTheVisiblePage) {
+TEST_F(HiddenWindowsPage, ShowAllShowsTheListFromTheLastRowAndSwitchesToTheVisiblePage) {
+    system.show_requests.clear();
     click(HIDDEN, IDC_SHOW_ALL);
-    EXPECT_FALSE(is_hidden(editor));
-    EXPECT_FALSE(is_hidden(browser));
+    ASSERT_EQ(system.show_requests.size(), 2u);
+    EXPECT_EQ(system.show_requests[0].window, browser);
+    EXPECT_EQ(system.show_requests[1].window, editor);
     EXPECT_TRUE(is_hidden(tool_tip));
     EXPECT_TRUE(host.questions.empty());
     EXPECT_EQ(host.pages.current_index(), VISIBLE);
@@ -99,52 +105,22 @@ TEST_F(HiddenWindowsPage, ShowAllShowsEveryListedWindowAndSwitchesToTheVisiblePa
     EXPECT_EQ(column(VISIBLE).size(), 3u);
 }
 
-TEST_F(HiddenWindowsPage, ShowAllShowsFromTheLastRowToTheFirst) {
-    system.show_requests.clear();
-    click(HIDDEN, IDC_SHOW_ALL);
-    ASSERT_EQ(system.show_requests.size(), 2u);
-    EXPECT_EQ(system.show_requests[0].window, browser);
-    EXPECT_EQ(system.show_requests[1].window, editor);
-}
-
-TEST_F(HiddenWindowsPage, ButtonsFollowTheSelection) {
-    EXPECT_FALSE(enabled(HIDDEN, IDC_SHOW_SELECTED));
-    EXPECT_FALSE(enabled(HIDDEN, IDC_SHOW_ALL_BUT_SELECTED));
-    EXPECT_TRUE(enabled(HIDDEN, IDC_SHOW_ALL));
-    EXPECT_TRUE(enabled(HIDDEN, IDC_LIST_ALL_HIDDEN));
-    select(HIDDEN, {L"Notes - Editor"});
-    EXPECT_TRUE(enabled(HIDDEN, IDC_SHOW_SELECTED));
-    EXPECT_TRUE(enabled(HIDDEN, IDC_SHOW_ALL_BUT_SELECTED));
-}
-
-TEST_F(HiddenWindowsPage, TickingListAllAsksFirstAndNoLeavesEverythingAsBefore) {
+TEST_F(HiddenWindowsPage, ListAllAsksFirstAndListsWindowsOtherProgramsHidUntilUnticked) {
     list_all_hidden(false);
     EXPECT_EQ(host.questions, (std::vector<Question>{LIST_ALL}));
     EXPECT_FALSE(list_all_ticked());
-    EXPECT_EQ(column(HIDDEN), (Titles{L"Notes - Editor", L"Start Page - Browser"}));
-}
+    EXPECT_EQ(column(HIDDEN), HID_HERE);
 
-TEST_F(HiddenWindowsPage, ListAllListsWindowsOtherProgramsHidUntilUnticked) {
     list_all_hidden(true);
     EXPECT_TRUE(list_all_ticked());
     EXPECT_EQ(column(HIDDEN),
               (Titles{L"Notes - Editor", L"Service Window", L"Start Page - Browser", L"Tool Tip"}));
     click(HIDDEN, IDC_LIST_ALL_HIDDEN);
-    EXPECT_EQ(host.questions.size(), 1u);
-    EXPECT_EQ(column(HIDDEN), (Titles{L"Notes - Editor", L"Start Page - Browser"}));
+    EXPECT_EQ(host.questions.size(), 2u) << "unticking asks nothing";
+    EXPECT_EQ(column(HIDDEN), HID_HERE);
 }
 
-TEST_F(HiddenWindowsPage, OneForeignWindowAmongTheSelectedAsksTheOneWindowQuestion) {
-    list_all_hidden(true);
-    select(HIDDEN, {L"Notes - Editor", L"Tool Tip"});
-    host.answers.push_back(true);
-    click(HIDDEN, IDC_SHOW_SELECTED);
-    EXPECT_EQ(host.questions.back(), ONE_FOREIGN);
-    EXPECT_FALSE(is_hidden(editor));
-    EXPECT_FALSE(is_hidden(tool_tip));
-}
-
-TEST_F(HiddenWindowsPage, TwoForeignWindowsAskTheSeveralWindowsQuestion) {
+TEST_F(HiddenWindowsPage, ShowSelectedAsksBeforeShowingWindowsOtherProgramsHid) {
     list_all_hidden(true);
     select(HIDDEN, {L"Service Window", L"Tool Tip"});
     click(HIDDEN, IDC_SHOW_SELECTED);
@@ -153,12 +129,18 @@ TEST_F(HiddenWindowsPage, TwoForeignWindowsAskTheSeveralWindowsQuestion) {
     EXPECT_TRUE(is_hidden(tool_tip));
     EXPECT_TRUE(waiter.waits.empty());
     EXPECT_EQ(selected_titles(HIDDEN), (Titles{L"Service Window", L"Tool Tip"}));
+
+    select(HIDDEN, {L"Notes - Editor", L"Tool Tip"});
+    host.answers.push_back(true);
+    click(HIDDEN, IDC_SHOW_SELECTED);
+    EXPECT_EQ(host.questions.back(), ONE_FOREIGN);
+    EXPECT_FALSE(is_hidden(editor));
+    EXPECT_FALSE(is_hidden(tool_tip));
 }
 
 TEST_F(HiddenWindowsPage, ShowAllButSelectedCountsTheUnselectedRowsForItsQuestion) {
     list_all_hidden(true);
     select(HIDDEN, {L"Service Window", L"Tool Tip"});
-    host.answers.push_back(true);
     click(HIDDEN, IDC_SHOW_ALL_BUT_SELECTED);
     EXPECT_EQ(host.questions.size(), 1u);
     EXPECT_FALSE(is_hidden(editor));
@@ -168,6 +150,7 @@ TEST_F(HiddenWindowsPage, ShowAllButSelectedCountsTheUnselectedRowsForItsQuestio
     select(HIDDEN, {L"Service Window"});
     click(HIDDEN, IDC_SHOW_ALL_BUT_SELECTED);
     EXPECT_EQ(host.questions.back(), ONE_FOREIGN);
+    EXPECT_TRUE(is_hidden(tool_tip));
 }
 
 TEST_F(HiddenWindowsPage, ShowAllWithListAllAsksEvenWhenThisProgramHidEveryRow) {
@@ -184,13 +167,6 @@ TEST_F(HiddenWindowsPage, ShowAllWithListAllAsksEvenWhenThisProgramHidEveryRow) 
     EXPECT_FALSE(is_hidden(editor));
     EXPECT_TRUE(is_hidden(tool_tip));
     EXPECT_EQ(host.pages.current_index(), VISIBLE);
-}
-
-TEST_F(HiddenWindowsPage, DoubleClickShowsTheOneSelectedWindow) {
-    select(HIDDEN, {L"Start Page - Browser"});
-    notify_list(HIDDEN, NM_DBLCLK);
-    EXPECT_FALSE(is_hidden(browser));
-    EXPECT_TRUE(is_hidden(editor));
 }
 
 TEST_F(HiddenWindowsPage, AWindowATimerHoldsIsMarkedAndShowingItReleasesIt) {

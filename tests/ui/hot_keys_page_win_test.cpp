@@ -1,9 +1,7 @@
 #include "harness/screenshot_win.h"
 #include "hotkeys/key_names.h"
 #include "hotkeys_editors_resource.h"
-#include "menu_choice_win.h"
 #include "page_fixture_win.h"
-#include "ui/modal_script_win.h"
 
 #include <string>
 #include <vector>
@@ -14,10 +12,13 @@ using Texts = std::vector<std::wstring>;
 constexpr int HOT_KEYS = 3;
 constexpr wchar_t EDITOR[] = L"Hot Key Editor";
 constexpr wchar_t OTHER_EVENTS[] = L"Configure Other Hot Key Events";
+constexpr wchar_t REFUSAL[] = L"Invalid Hot Key";
 constexpr wchar_t WORK_ROW[] = L"Applies to group \"Work\"";
 constexpr wchar_t GAMES_ROW[] = L"Applies to group \"Games\"";
 const Question DELETE_QUESTION{L"Delete Hot Key",
                                L"Are you sure you'd like to delete the selected hot key?"};
+const std::vector<bool> ALL_HELD{true, true, true};
+const std::vector<bool> NONE_HELD{false, false, false};
 
 // A key combination as the system takes it.
 struct Combination {
@@ -28,16 +29,9 @@ constexpr Combination WORK_KEYS{MOD_CONTROL | MOD_ALT, VK_F7};
 constexpr Combination GAMES_KEYS{MOD_CONTROL | MOD_ALT, VK_F8};
 constexpr Combination SHOW_ALL_KEYS{MOD_CONTROL | MOD_ALT, VK_F6};
 
-HotKey hot_key(const Combination& keys, std::uint32_t action = HotKey::TOGGLE_VISIBILITY,
-               int group_id = -1) {
-    HotKey made;
-    made.action = action;
-    made.group_id = group_id;
-    made.mod_ctrl = (keys.modifiers & MOD_CONTROL) != 0;
-    made.mod_alt = (keys.modifiers & MOD_ALT) != 0;
-    made.mod_shift = (keys.modifiers & MOD_SHIFT) != 0;
-    made.key_code = keys.key;
-    return made;
+HotKey ctrl_alt_hot_key(UINT key, std::uint32_t action, int group_id) {
+    return {
+        .action = action, .group_id = group_id, .mod_ctrl = true, .mod_alt = true, .key_code = key};
 }
 
 void choose_key(HWND editor, std::uint32_t key_code) {
@@ -49,14 +43,11 @@ protected:
     // Groups "Work" (id 0) and "Games" (1), a hot key for each, the "Show All Windows" event
     // on Ctrl + Alt + F6, and the hot keys page current.
     void SetUp() override {
-        for (const wchar_t* name : {L"Work", L"Games"}) {
-            Group group(model.next_group_id());
-            group.set_name(name);
-            model.add_group(group);
-        }
-        model.add_hot_key(hot_key(WORK_KEYS, HotKey::HIDE_ONLY, 0));
-        model.add_hot_key(hot_key(GAMES_KEYS, HotKey::TOGGLE_VISIBILITY, 1));
-        HotKey show_all = hot_key(SHOW_ALL_KEYS);
+        add_group(L"Work", L"Work");
+        add_group(L"Games", L"Games");
+        model.add_hot_key(ctrl_alt_hot_key(VK_F7, HotKey::HIDE_ONLY, 0));
+        model.add_hot_key(ctrl_alt_hot_key(VK_F8, HotKey::TOGGLE_VISIBILITY, 1));
+        HotKey show_all = ctrl_alt_hot_key(VK_F6, HotKey::TOGGLE_VISIBILITY, -1);
         show_all.id = model.event_hot_key(EVENT_SHOW_ALL_WINDOWS).id;
         model.set_event_hot_key(EVENT_SHOW_ALL_WINDOWS, show_all);
         probe_ = CreateWindowExW(0, L"STATIC", L"Probe", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
@@ -83,38 +74,7 @@ protected:
         return {held(WORK_KEYS), held(GAMES_KEYS), held(SHOW_ALL_KEYS)};
     }
 
-    std::vector<HotKey> hot_keys() const {
-        std::vector<HotKey> all;
-        for (int index = 0; index < model.hot_key_count(); ++index) {
-            all.push_back(model.hot_key(index));
-        }
-        return all;
-    }
-    std::vector<HotKey> event_slots() const {
-        std::vector<HotKey> all;
-        for (int slot = 0; slot < EVENT_COUNT; ++slot) {
-            all.push_back(model.event_hot_key(slot));
-        }
-        return all;
-    }
-
     void press_key_in_list(WPARAM key) const { SendMessageW(list(HOT_KEYS), WM_KEYDOWN, key, 0); }
-    void double_click_row(int row) const {
-        NMITEMACTIVATE activation{};
-        activation.hdr.hwndFrom = list(HOT_KEYS);
-        activation.hdr.idFrom = IDC_HOT_KEY_LIST;
-        activation.hdr.code = NM_DBLCLK;
-        activation.iItem = row;
-        SendMessageW(page_window(HOT_KEYS), WM_NOTIFY, activation.hdr.idFrom,
-                     reinterpret_cast<LPARAM>(&activation));
-    }
-
-    // Runs a page command that may open dialogs, and checks that the script saw them through.
-    void run(int button) {
-        click(HOT_KEYS, button);
-        EXPECT_TRUE(script.finished())
-            << "the script stopped after " << script.seen().size() << " steps";
-    }
 
     ModalScript script;
 
@@ -126,59 +86,49 @@ TEST_F(HotKeysPage, ListsTheHotKeysAndHoldsThemForTheLifeOfThePage) {
     EXPECT_EQ(column(HOT_KEYS, 0), (Texts{WORK_ROW, GAMES_ROW}));
     EXPECT_EQ(column(HOT_KEYS, 1), (Texts{L"CTRL + ALT + F7", L"CTRL + ALT + F8"}));
     EXPECT_EQ(column(HOT_KEYS, 2), (Texts{L"Hide Only", L"Toggle Visibility"}));
-    EXPECT_EQ(held_at_start(), (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(held_at_start(), ALL_HELD);
     host.pages.page(HOT_KEYS)->release();
-    EXPECT_EQ(held_at_start(), (std::vector<bool>{false, false, false}));
+    EXPECT_EQ(held_at_start(), NONE_HELD);
     ASSERT_TRUE(host.pages.create_pages(host, host.tab_control(), model));
-    EXPECT_EQ(held_at_start(), (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(held_at_start(), ALL_HELD);
     host.pages.destroy();
-    EXPECT_EQ(held_at_start(), (std::vector<bool>{false, false, false}));
+    EXPECT_EQ(held_at_start(), NONE_HELD);
 }
 
 TEST_F(HotKeysPage, AddWithoutGroupsOnlySaysSo) {
-    model.remove_group(1);
-    model.remove_group(0);
-    std::wstring text;
-    script.on(L"No Groups Exist", [&](HWND box) {
-        text = user::message_of(box);
-        EXPECT_EQ(GetWindow(box, GW_OWNER), host.main_dialog());
-        user::click(box, IDOK);
-    });
-    run(IDC_PAGE_ADD);
-    EXPECT_EQ(text, L"No window groups currently exist.  At least one group must be created "
-                    L"before you can use hot keys.");
-    EXPECT_EQ(script.seen(), Texts{L"No Groups Exist"});
+    model.clear_groups();
+    confirm_in(
+        L"No Groups Exist",
+        [this](HWND box) {
+            EXPECT_EQ(user::message_of(box), L"No window groups currently exist.  At least one "
+                                             L"group must be created before you can use hot keys.");
+            EXPECT_EQ(GetWindow(box, GW_OWNER), host.main_dialog());
+        },
+        clicking(HOT_KEYS, IDC_PAGE_ADD));
     EXPECT_EQ(model.hot_key_count(), 2);
 }
 
 TEST_F(HotKeysPage, AddOpensTheEditorOnCtrlShiftAndHoldsTheNewHotKeyAfterOk) {
-    std::vector<bool> held_while_open;
-    bool ctrl = false;
-    bool shift = false;
-    std::wstring key;
-    script.on(EDITOR, [&](HWND editor) {
-        held_while_open = held_at_start();
-        ctrl = user::checked(editor, IDC_HOT_KEY_CTRL);
-        shift = user::checked(editor, IDC_HOT_KEY_SHIFT);
-        key = user::chosen_text(editor, IDC_HOT_KEY_KEY);
-        EXPECT_EQ(GetWindow(editor, GW_OWNER), host.main_dialog());
-        user::choose(editor, IDC_HOT_KEY_GROUP, 1);
-        user::choose(editor, IDC_HOT_KEY_ACTION, 1);
-        choose_key(editor, VK_F9);
-        user::click(editor, IDOK);
-    });
-    run(IDC_PAGE_ADD);
-    EXPECT_EQ(held_while_open, (std::vector<bool>{true, true, true})) << "Add releases nothing";
-    EXPECT_TRUE(ctrl);
-    EXPECT_TRUE(shift);
-    EXPECT_EQ(key, L"Unspecified");
+    confirm_in(
+        EDITOR,
+        [this](HWND editor) {
+            EXPECT_EQ(held_at_start(), ALL_HELD) << "Add releases nothing";
+            EXPECT_TRUE(user::checked(editor, IDC_HOT_KEY_CTRL));
+            EXPECT_TRUE(user::checked(editor, IDC_HOT_KEY_SHIFT));
+            EXPECT_EQ(user::chosen_text(editor, IDC_HOT_KEY_KEY), L"Unspecified");
+            EXPECT_EQ(GetWindow(editor, GW_OWNER), host.main_dialog());
+            user::choose(editor, IDC_HOT_KEY_GROUP, 1);
+            user::choose(editor, IDC_HOT_KEY_ACTION, 1);
+            choose_key(editor, VK_F9);
+        },
+        clicking(HOT_KEYS, IDC_PAGE_ADD));
     ASSERT_EQ(model.hot_key_count(), 3);
     const HotKey added = model.hot_key(2);
     EXPECT_EQ(added.group_id, 1);
     EXPECT_EQ(added.action, HotKey::SHOW_ONLY);
     EXPECT_EQ(combination_text(added), L"CTRL + SHIFT + F9");
     EXPECT_TRUE(held({MOD_CONTROL | MOD_SHIFT, VK_F9}));
-    EXPECT_EQ(held_at_start(), (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(held_at_start(), ALL_HELD);
     EXPECT_EQ(column(HOT_KEYS, 1).back(), L"CTRL + SHIFT + F9");
     EXPECT_EQ(first_selected_row(list(HOT_KEYS)), 2);
     EXPECT_TRUE(enabled(HOT_KEYS, IDC_PAGE_EDIT));
@@ -187,105 +137,84 @@ TEST_F(HotKeysPage, AddOpensTheEditorOnCtrlShiftAndHoldsTheNewHotKeyAfterOk) {
     harness::save_screenshot(L"hot_keys_page_after_add");
 }
 
-TEST_F(HotKeysPage, AddingTheCombinationOfAnEventIsRefusedAsInUse) {
-    std::wstring refusal;
+TEST_F(HotKeysPage, AddRefusesAnEventsCombinationAndOneAnotherWindowHoldsAndKeepsTheEditorOpen) {
+    const HWND other = CreateWindowExW(0, L"STATIC", L"Other", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
+                                       nullptr, nullptr, nullptr);
+    ASSERT_TRUE(RegisterHotKey(other, 7, MOD_CONTROL | MOD_SHIFT, 'J'));
+    Texts refusals;
+    const auto read_refusal = [&refusals](HWND box) {
+        refusals.push_back(user::message_of(box));
+        user::click(box, IDOK);
+    };
     script.on(EDITOR, [](HWND editor) {
         CheckDlgButton(editor, IDC_HOT_KEY_SHIFT, BST_UNCHECKED);
         CheckDlgButton(editor, IDC_HOT_KEY_ALT, BST_CHECKED);
         choose_key(editor, VK_F6);
         user::click(editor, IDOK);
     });
-    script.on(L"Invalid Hot Key", [&](HWND box) {
-        refusal = user::message_of(box);
-        user::click(box, IDOK);
-    });
-    script.on(EDITOR, [](HWND editor) { user::click(editor, IDCANCEL); });
-    const auto before = hot_keys();
-    run(IDC_PAGE_ADD);
-    EXPECT_EQ(refusal, L"The hot key combination you've selected is already in use.");
-    EXPECT_EQ(hot_keys(), before);
-    EXPECT_EQ(held_at_start(), (std::vector<bool>{true, true, true}));
-}
-
-TEST_F(HotKeysPage, ACombinationAnotherWindowHoldsIsRefusedByTheSystem) {
-    const HWND other = CreateWindowExW(0, L"STATIC", L"Other", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
-                                       nullptr, nullptr, nullptr);
-    ASSERT_TRUE(RegisterHotKey(other, 7, MOD_CONTROL | MOD_SHIFT, 'J'));
-    std::wstring refusal;
-    std::wstring key_after;
+    script.on(REFUSAL, read_refusal);
     script.on(EDITOR, [](HWND editor) {
+        CheckDlgButton(editor, IDC_HOT_KEY_SHIFT, BST_CHECKED);
+        CheckDlgButton(editor, IDC_HOT_KEY_ALT, BST_UNCHECKED);
         choose_key(editor, 'J');
         user::click(editor, IDOK);
     });
-    script.on(L"Invalid Hot Key", [&](HWND box) {
-        refusal = user::message_of(box);
-        user::click(box, IDOK);
-    });
-    script.on(EDITOR, [&](HWND editor) {
-        key_after = user::chosen_text(editor, IDC_HOT_KEY_KEY);
+    script.on(REFUSAL, read_refusal);
+    script.on(EDITOR, [](HWND editor) {
+        EXPECT_EQ(user::chosen_text(editor, IDC_HOT_KEY_KEY), L"J")
+            << "the editor stays open as the user left it";
         user::click(editor, IDCANCEL);
     });
-    run(IDC_PAGE_ADD);
+    const ModelLists before(model);
+    click_through(script, HOT_KEYS, IDC_PAGE_ADD);
     UnregisterHotKey(other, 7);
     DestroyWindow(other);
-    EXPECT_EQ(refusal, L"The hot key combination you've selected appears to be registered by "
-                       L"another application on this system and can not be reused.");
-    EXPECT_EQ(key_after, L"J") << "the editor stays open as the user left it";
-    EXPECT_EQ(model.hot_key_count(), 2);
+    EXPECT_EQ(refusals,
+              (Texts{L"The hot key combination you've selected is already in use.",
+                     L"The hot key combination you've selected appears to be registered by "
+                     L"another application on this system and can not be reused."}));
+    EXPECT_EQ(ModelLists(model), before);
+    EXPECT_EQ(held_at_start(), ALL_HELD);
 }
 
-TEST_F(HotKeysPage, EditReleasesTheHotKeysWhileOpenAndCancelLeavesEverythingAsItWas) {
-    const auto before = hot_keys();
-    const auto slots_before = event_slots();
-    std::vector<bool> held_while_open;
+TEST_F(HotKeysPage, EditReleasesWhileOpenAndWritesTheCopyBackOnlyAfterOkByEnterDoubleClickOrMenu) {
+    // Cancel leaves everything as it was.
+    const ModelLists before(model);
     select_row(HOT_KEYS, 0);
-    script.on(EDITOR, [&](HWND editor) {
-        held_while_open = held_at_start();
+    script.on(EDITOR, [this](HWND editor) {
+        EXPECT_EQ(held_at_start(), NONE_HELD);
         user::choose(editor, IDC_HOT_KEY_GROUP, 1);
         choose_key(editor, VK_F10);
         user::click(editor, IDCANCEL);
     });
-    run(IDC_PAGE_EDIT);
-    EXPECT_EQ(held_while_open, (std::vector<bool>{false, false, false}));
-    EXPECT_EQ(hot_keys(), before);
-    EXPECT_EQ(event_slots(), slots_before);
-    EXPECT_EQ(held_at_start(), (std::vector<bool>{true, true, true}));
+    click_through(script, HOT_KEYS, IDC_PAGE_EDIT);
+    EXPECT_EQ(ModelLists(model), before);
+    EXPECT_EQ(held_at_start(), ALL_HELD);
     EXPECT_FALSE(held({MOD_CONTROL | MOD_ALT, VK_F10}));
     EXPECT_EQ(column(HOT_KEYS, 0), (Texts{WORK_ROW, GAMES_ROW}));
-}
 
-TEST_F(HotKeysPage, EditByEnterDoubleClickOrMenuWritesTheCopyBackAfterOk) {
+    // Enter: the same hot key with its new key.
     HotKey expected = model.hot_key(1);
     expected.key_code = VK_F11;
     select_row(HOT_KEYS, 1);
-    script.on(EDITOR, [](HWND editor) {
-        choose_key(editor, VK_F11);
-        user::click(editor, IDOK);
-    });
-    press_key_in_list(VK_RETURN);
-    EXPECT_TRUE(script.finished());
-    EXPECT_EQ(model.hot_key(1), expected) << "the same hot key with its new key";
+    confirm_in(
+        EDITOR, [](HWND editor) { choose_key(editor, VK_F11); },
+        [this] { press_key_in_list(VK_RETURN); });
+    EXPECT_EQ(model.hot_key(1), expected);
     EXPECT_EQ(column(HOT_KEYS, 1)[1], L"CTRL + ALT + F11");
     EXPECT_TRUE(held({MOD_CONTROL | MOD_ALT, VK_F11}));
     EXPECT_FALSE(held(GAMES_KEYS)) << "the old combination is let go";
 
-    ModalScript unchanged;
-    unchanged.on(EDITOR, [](HWND editor) { user::click(editor, IDOK); });
-    double_click_row(0);
-    EXPECT_TRUE(unchanged.finished()) << "an unchanged hot key passes its own test";
+    // A double click; an unchanged hot key passes its own test.
+    confirm_in(
+        EDITOR, [](HWND) {}, [this] { notify_list(HOT_KEYS, NM_DBLCLK, 0); });
     EXPECT_TRUE(held(WORK_KEYS));
 
+    // The context menu.
     select_row(HOT_KEYS, 0);
-    ModalScript from_menu;
-    from_menu.on(EDITOR, [](HWND editor) {
-        user::choose(editor, IDC_HOT_KEY_ACTION, 0);
-        user::click(editor, IDOK);
-    });
-    {
-        MenuChoice choice(0);
-        notify_list(HOT_KEYS, NM_RCLICK);
-    }
-    EXPECT_TRUE(from_menu.finished());
+    confirm_in(
+        EDITOR, [](HWND editor) { user::choose(editor, IDC_HOT_KEY_ACTION, 0); },
+        [this] { choose_from_menu(HOT_KEYS, 0); });
     EXPECT_EQ(model.hot_key(0).action, HotKey::TOGGLE_VISIBILITY);
     EXPECT_EQ(model.hot_key(1), expected);
 }
@@ -298,10 +227,7 @@ TEST_F(HotKeysPage, RemoveByButtonOrMenuAsksNothingAndLetsTheCombinationGo) {
     EXPECT_TRUE(held(GAMES_KEYS));
 
     select_row(HOT_KEYS, 0);
-    {
-        MenuChoice choice(1);
-        notify_list(HOT_KEYS, NM_RCLICK);
-    }
+    choose_from_menu(HOT_KEYS, 1);
     EXPECT_EQ(model.hot_key_count(), 0);
     EXPECT_FALSE(held(GAMES_KEYS));
     EXPECT_TRUE(held(SHOW_ALL_KEYS));
@@ -325,10 +251,10 @@ TEST_F(HotKeysPage, TheDeleteKeyAsksFirst) {
 }
 
 TEST_F(HotKeysPage, OtherEventsReleasesWhileOpenAndRegistersAgainWhicheverButtonClosesIt) {
+    // A slot committed in the dialog is registered even after Cancel.
     const Combination hide_active_keys{MOD_CONTROL | MOD_ALT, 'K'};
-    std::vector<bool> held_while_open;
-    script.on(OTHER_EVENTS, [&](HWND dialog) {
-        held_while_open = held_at_start();
+    script.on(OTHER_EVENTS, [this](HWND dialog) {
+        EXPECT_EQ(held_at_start(), NONE_HELD);
         EXPECT_EQ(GetWindow(dialog, GW_OWNER), host.main_dialog());
         user::choose(dialog, IDC_HOT_KEY_EVENT, EVENT_HIDE_ACTIVE_WINDOW);
         CheckDlgButton(dialog, IDC_HOT_KEY_CTRL, BST_CHECKED);
@@ -338,35 +264,28 @@ TEST_F(HotKeysPage, OtherEventsReleasesWhileOpenAndRegistersAgainWhicheverButton
                      reinterpret_cast<LPARAM>(user::item(dialog, IDC_HOT_KEY_EVENT)));
         user::click(dialog, IDCANCEL);
     });
-    run(IDC_OTHER_EVENTS);
-    EXPECT_EQ(held_while_open, (std::vector<bool>{false, false, false}));
+    click_through(script, HOT_KEYS, IDC_OTHER_EVENTS);
     EXPECT_EQ(combination_text(model.event_hot_key(EVENT_HIDE_ACTIVE_WINDOW)), L"CTRL + ALT + K");
-    EXPECT_TRUE(held(hide_active_keys)) << "the committed slot is registered after Cancel";
-    EXPECT_EQ(held_at_start(), (std::vector<bool>{true, true, true}));
+    EXPECT_TRUE(held(hide_active_keys));
+    EXPECT_EQ(held_at_start(), ALL_HELD);
 
-    const auto slots_before = event_slots();
-    ModalScript cancelled;
-    cancelled.on(OTHER_EVENTS, [](HWND dialog) {
+    // A slot cleared but not committed is left alone by the close box.
+    const ModelLists before(model);
+    const auto clear_show_all = [](HWND dialog) {
         user::choose(dialog, IDC_HOT_KEY_EVENT, EVENT_SHOW_ALL_WINDOWS);
         user::click(dialog, IDC_HOT_KEY_CLEAR);
-    });
-    cancelled.on(OTHER_EVENTS, [](HWND dialog) { user::close_window(dialog); });
-    click(HOT_KEYS, IDC_OTHER_EVENTS);
-    EXPECT_TRUE(cancelled.finished());
-    EXPECT_EQ(event_slots(), slots_before);
-    EXPECT_EQ(held_at_start(), (std::vector<bool>{true, true, true}));
+    };
+    script.on(OTHER_EVENTS, clear_show_all);
+    script.on(OTHER_EVENTS, [](HWND dialog) { user::close_window(dialog); });
+    click_through(script, HOT_KEYS, IDC_OTHER_EVENTS);
+    EXPECT_EQ(ModelLists(model), before);
+    EXPECT_EQ(held_at_start(), ALL_HELD);
     EXPECT_TRUE(held(hide_active_keys));
 
-    ModalScript cleared;
-    cleared.on(OTHER_EVENTS, [](HWND dialog) {
-        user::choose(dialog, IDC_HOT_KEY_EVENT, EVENT_SHOW_ALL_WINDOWS);
-        user::click(dialog, IDC_HOT_KEY_CLEAR);
-    });
-    cleared.on(OTHER_EVENTS, [](HWND dialog) { user::click(dialog, IDOK); });
-    click(HOT_KEYS, IDC_OTHER_EVENTS);
-    EXPECT_TRUE(cleared.finished());
+    // OK keeps the cleared slot, which is no longer registered.
+    confirm_in(OTHER_EVENTS, clear_show_all, clicking(HOT_KEYS, IDC_OTHER_EVENTS));
     EXPECT_EQ(model.event_hot_key(EVENT_SHOW_ALL_WINDOWS).key_code, UNSPECIFIED_KEY);
-    EXPECT_FALSE(held(SHOW_ALL_KEYS)) << "a cleared event is no longer registered";
+    EXPECT_FALSE(held(SHOW_ALL_KEYS));
 }
 
 } // namespace

@@ -5,12 +5,14 @@
 #include "engine/fake_window_system.h"
 #include "engine/window_engine.h"
 #include "engine/window_system_win.h"
+#include "menu_choice_win.h"
 #include "model/data_model.h"
 #include "pages_resource.h"
 #include "resource.h"
 #include "timers/timer_scheduler.h"
 #include "ui/list_drawing_resources_win.h"
 #include "ui/list_rows_win.h"
+#include "ui/modal_script_win.h"
 #include "ui/page_host_win.h"
 #include "ui/tab_pages_win.h"
 
@@ -20,7 +22,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +42,30 @@ inline void PrintTo(const Question& question, std::ostream* out) {
 inline Pattern title_contains(const std::wstring& phrase) {
     return {.compare = Pattern::CONTAINS, .applies_to = Pattern::WINDOW_TITLE, .phrase = phrase};
 }
+
+// The model's lists a page edits, to see that a cancelled or refused command left them alone.
+struct ModelLists {
+    std::vector<Group> groups;
+    std::vector<HotKey> hot_keys;
+    std::vector<HotKey> event_hot_keys;
+    std::vector<VisibilityTimer> timers;
+
+    explicit ModelLists(const DataModel& model) {
+        for (int index = 0; index < model.group_count(); ++index) {
+            groups.push_back(model.group(index));
+        }
+        for (int index = 0; index < model.hot_key_count(); ++index) {
+            hot_keys.push_back(model.hot_key(index));
+        }
+        for (int slot = 0; slot < EVENT_COUNT; ++slot) {
+            event_hot_keys.push_back(model.event_hot_key(slot));
+        }
+        for (int index = 0; index < model.timer_count(); ++index) {
+            timers.push_back(model.timer(index));
+        }
+    }
+    bool operator==(const ModelLists&) const = default;
+};
 
 // The main dialog as the pages and the window engine see it: the real dialog from the
 // program's resources with its tab control, over fake foreign windows. Questions are answered
@@ -139,6 +167,13 @@ protected:
         return system.add_window({title, true, show_state, 0, process});
     }
 
+    void add_group(const std::wstring& name, const std::wstring& phrase) {
+        Group group(model.next_group_id());
+        group.set_name(name);
+        group.add_pattern(title_contains(phrase));
+        model.add_group(group);
+    }
+
     // A window that some other program hid.
     WindowHandle add_hidden_window(const std::wstring& title) {
         return system.add_window({title, false, show_command::NORMAL, 0, 0});
@@ -149,16 +184,9 @@ protected:
     HWND list(int page) const { return control(page, list_id(page)); }
 
     static int list_id(int page) {
-        switch (page) {
-        case 2:
-            return IDC_GROUP_LIST;
-        case 3:
-            return IDC_HOT_KEY_LIST;
-        case 4:
-            return IDC_TIMER_LIST;
-        default:
-            return IDC_WINDOW_LIST;
-        }
+        constexpr int ids[] = {IDC_WINDOW_LIST, IDC_WINDOW_LIST, IDC_GROUP_LIST, IDC_HOT_KEY_LIST,
+                               IDC_TIMER_LIST};
+        return ids[page];
     }
 
     std::wstring cell(int page, int row, int column) const {
@@ -190,12 +218,8 @@ protected:
 
     int row_of(int page, const std::wstring& title) const {
         const auto texts = column(page);
-        for (std::size_t row = 0; row < texts.size(); ++row) {
-            if (texts[row] == title) {
-                return static_cast<int>(row);
-            }
-        }
-        return -1;
+        const auto found = std::find(texts.begin(), texts.end(), title);
+        return found == texts.end() ? -1 : static_cast<int>(found - texts.begin());
     }
 
     // Selects exactly the rows with these titles, as clicks with Ctrl held would.
@@ -212,11 +236,35 @@ protected:
     // Selects only the row at `row` (none for -1) and gives it the focus.
     void select_row(int page, int row) const {
         ListView_SetItemState(list(page), -1, 0, LVIS_SELECTED);
-        ListView_SetItemState(list(page), row, LVIS_SELECTED | LVIS_FOCUSED,
-                              LVIS_SELECTED | LVIS_FOCUSED);
+        if (row >= 0) {
+            ListView_SetItemState(list(page), row, LVIS_SELECTED | LVIS_FOCUSED,
+                                  LVIS_SELECTED | LVIS_FOCUSED);
+        }
     }
 
     void click(int page, int button) const { SendMessageW(control(page, button), BM_CLICK, 0, 0); }
+
+    // Clicks a button whose command opens dialogs, and checks that the script saw them through.
+    void click_through(const ModalScript& script, int page, int button) const {
+        click(page, button);
+        EXPECT_TRUE(script.finished())
+            << "the script stopped after " << script.seen().size() << " steps";
+    }
+
+    // Runs `command`, which opens the dialog `caption`: `steps` work it, then OK closes it.
+    void confirm_in(const std::wstring& caption, const ModalScript::Action& steps,
+                    const std::function<void()>& command) const {
+        ModalScript script;
+        script.on(caption, [steps](HWND dialog) {
+            steps(dialog);
+            user::click(dialog, IDOK);
+        });
+        command();
+        EXPECT_TRUE(script.finished()) << "the dialog did not open";
+    }
+    std::function<void()> clicking(int page, int button) const {
+        return [this, page, button] { click(page, button); };
+    }
 
     bool enabled(int page, int button) const { return IsWindowEnabled(control(page, button)); }
 
@@ -234,15 +282,24 @@ protected:
         SendMessageW(header, WM_LBUTTONUP, 0, point);
     }
 
-    // The list's own notification of a mouse action on it (NM_DBLCLK, NM_RCLICK).
-    void notify_list(int page, UINT code) const {
+    // The list's own notification of a mouse action on a row or beside the rows (NM_DBLCLK,
+    // NM_RCLICK).
+    void notify_list(int page, UINT code, int row = -1) const {
         NMITEMACTIVATE activation{};
         activation.hdr.hwndFrom = list(page);
         activation.hdr.idFrom = static_cast<UINT_PTR>(list_id(page));
         activation.hdr.code = code;
-        activation.iItem = -1;
+        activation.iItem = row;
         SendMessageW(page_window(page), WM_NOTIFY, activation.hdr.idFrom,
                      reinterpret_cast<LPARAM>(&activation));
+    }
+
+    // Right-clicks the list and chooses the context menu's item at `position` (-1 closes it);
+    // returns the menu's item texts, separators as empty texts.
+    std::vector<std::wstring> choose_from_menu(int page, int position, int row = -1) const {
+        const MenuChoice choice(position);
+        notify_list(page, NM_RCLICK, row);
+        return MenuChoice::items();
     }
 
     bool is_hidden(WindowHandle window) { return !system.window(window).visible; }

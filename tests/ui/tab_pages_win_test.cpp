@@ -1,14 +1,6 @@
 #include "page_fixture_win.h"
 
-#include "menu_choice_win.h"
-
-#include "hotkeys/key_names.h"
-#include "model/group.h"
-#include "model/hot_key.h"
-#include "model/visibility_timer.h"
 #include "ui/gdi_handles_win.h"
-
-#include <functional>
 
 namespace {
 
@@ -16,7 +8,6 @@ using Titles = std::vector<std::wstring>;
 constexpr int VISIBLE = 0;
 constexpr int HIDDEN = 1;
 constexpr int GROUPS = 2;
-constexpr int HOT_KEYS = 3;
 constexpr int TIMERS = 4;
 
 std::wstring tab_caption(HWND tab_control, int index) {
@@ -33,27 +24,23 @@ COLORREF rgb_of(COLORREF colour) {
     return colour & 0xFFFFFF;
 }
 
-// A pixel of the list as it is on the screen once it has painted itself.
-COLORREF screen_pixel(HWND window, int x, int y) {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    const HDC dc = GetDC(window);
-    const COLORREF colour = rgb_of(GetPixel(dc, x, y));
-    ReleaseDC(window, dc);
-    return colour;
-}
-
 class TabPagesTest : public PageTest {
 protected:
-    // The colour of a row's background at the right end of its last column, beyond the short
-    // image names.
-    COLORREF row_background(int page, int row) const {
+    // The colour of a row's background on the screen once the list has painted itself, at the
+    // right end of its last column, beyond the short image names.
+    COLORREF row_background(int row) const {
+        const HWND rows = list(VISIBLE);
         RECT item{};
-        ListView_GetItemRect(list(page), row, &item, LVIR_BOUNDS);
-        return screen_pixel(list(page), item.right - 8, (item.top + item.bottom) / 2);
+        ListView_GetItemRect(rows, row, &item, LVIR_BOUNDS);
+        RedrawWindow(rows, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        const HDC dc = GetDC(rows);
+        const COLORREF colour = rgb_of(GetPixel(dc, item.right - 8, (item.top + item.bottom) / 2));
+        ReleaseDC(rows, dc);
+        return colour;
     }
 };
 
-TEST_F(TabPagesTest, FivePagesWithTheirCaptionsPageZeroCurrent) {
+TEST_F(TabPagesTest, FivePagesInTheirTabsOneShownAtATime) {
     create_pages();
     ASSERT_EQ(TabCtrl_GetItemCount(host.tab_control()), 5);
     const Titles captions{L" Visible Windows ", L" Hidden Windows ", L" Window Groups ",
@@ -64,26 +51,23 @@ TEST_F(TabPagesTest, FivePagesWithTheirCaptionsPageZeroCurrent) {
         EXPECT_EQ(IsWindowVisible(page_window(page)) != FALSE, page == VISIBLE);
     }
     EXPECT_EQ(host.pages.current_index(), VISIBLE);
-}
 
-TEST_F(TabPagesTest, SelectTabShowsOnePageAndIgnoresIndicesOutOfRange) {
-    create_pages();
     host.pages.select_tab(TIMERS);
-    EXPECT_EQ(host.pages.current_index(), TIMERS);
+    host.pages.select_tab(5);
+    host.pages.select_tab(-1);
+    EXPECT_EQ(host.pages.current_index(), TIMERS) << "indices out of range are ignored";
     for (int page = 0; page < 5; ++page) {
         EXPECT_EQ(IsWindowVisible(page_window(page)) != FALSE, page == TIMERS);
     }
-    host.pages.select_tab(5);
-    host.pages.select_tab(-1);
-    EXPECT_EQ(host.pages.current_index(), TIMERS);
 }
 
-TEST_F(TabPagesTest, PagesFillTheTabControlBelowItsHeaders) {
+TEST_F(TabPagesTest, PagesFillTheTabControlAndTheWindowPagesLayOutTheirRows) {
+    add_window(L"Editor");
     create_pages();
     RECT client{};
     GetClientRect(host.main_dialog(), &client);
-    const auto tabs = control_rect(host.tab_control());
-    EXPECT_EQ(tabs, (PixelRect{16, 16, client.right - 32, client.bottom - 32}));
+    EXPECT_EQ(control_rect(host.tab_control()),
+              (PixelRect{16, 16, client.right - 32, client.bottom - 32}));
     EXPECT_EQ(control_rect(host.frame()), (PixelRect{6, 0, client.right - 12, client.bottom - 6}));
     RECT header{};
     TabCtrl_GetItemRect(host.tab_control(), 0, &header);
@@ -94,11 +78,7 @@ TEST_F(TabPagesTest, PagesFillTheTabControlBelowItsHeaders) {
         EXPECT_EQ(control_rect(page_window(page)),
                   (PixelRect{area.left, top, area.right - area.left - 1, area.bottom - top - 1}));
     }
-}
 
-TEST_F(TabPagesTest, WindowPageLaysOutItsListAndButtonRow) {
-    add_window(L"Editor");
-    create_pages();
     RECT page{};
     GetClientRect(page_window(VISIBLE), &page);
     const auto list_rect = control_rect(list(VISIBLE));
@@ -106,66 +86,42 @@ TEST_F(TabPagesTest, WindowPageLaysOutItsListAndButtonRow) {
     EXPECT_EQ(list_rect.height, page.bottom - list_rect.y - 40);
     const auto hide_selected = control_rect(control(VISIBLE, IDC_HIDE_SELECTED));
     const auto hide_all_but = control_rect(control(VISIBLE, IDC_HIDE_ALL_BUT_SELECTED));
-    const auto hide_all = control_rect(control(VISIBLE, IDC_HIDE_ALL));
-    const auto activate = control_rect(control(VISIBLE, IDC_ACTIVATE_WINDOW));
-    EXPECT_EQ(hide_selected.x, 8);
-    EXPECT_EQ(hide_selected.y, page.bottom - 32);
-    EXPECT_EQ(hide_selected.height, 24);
+    EXPECT_EQ(hide_selected, (PixelRect{8, page.bottom - 32, hide_selected.width, 24}));
     EXPECT_EQ(hide_all_but.x, hide_selected.right() + 4);
-    EXPECT_EQ(hide_all.x, hide_all_but.right() + 4);
-    EXPECT_EQ(activate.right(), list_rect.right());
+    EXPECT_EQ(control_rect(control(VISIBLE, IDC_HIDE_ALL)).x, hide_all_but.right() + 4);
+    EXPECT_EQ(control_rect(control(VISIBLE, IDC_ACTIVATE_WINDOW)).right(), list_rect.right());
     EXPECT_EQ(ListView_GetColumnWidth(list(VISIBLE), 0),
               static_cast<int>(0.7f * static_cast<float>(list_rect.width)));
     const auto show_all = control_rect(control(HIDDEN, IDC_SHOW_ALL));
     EXPECT_EQ(control_rect(control(HIDDEN, IDC_LIST_ALL_HIDDEN)).x, show_all.right() + 8);
-}
 
-TEST_F(TabPagesTest, RowsAreAsHighAsTheRowFontPlusThree) {
-    add_window(L"Editor");
-    create_pages();
-    const int expected = measure_list_row(page_window(VISIBLE), host.list_drawing());
+    // Rows are as high as the row font plus three.
     RECT item{};
     ListView_GetItemRect(list(VISIBLE), 0, &item, LVIR_BOUNDS);
-    EXPECT_EQ(item.bottom - item.top, expected);
-    EXPECT_GE(expected, 14);
+    EXPECT_EQ(item.bottom - item.top, measure_list_row(page_window(VISIBLE), host.list_drawing()));
+    EXPECT_GE(item.bottom - item.top, 14);
 }
 
-TEST_F(TabPagesTest, StripesFollowDisplayPositionsAfterSorting) {
+TEST_F(TabPagesTest, RowsSortFoldedAndStripesFollowDisplayPositionsUnderADarkSelectionBar) {
     for (const auto* title : {L"Delta", L"alpha", L"Charlie", L"bravo", L"_echo"}) {
         add_window(title);
     }
     create_pages();
+    EXPECT_EQ(column(VISIBLE), (Titles{L"_echo", L"alpha", L"bravo", L"Charlie", L"Delta"}))
+        << "underscores before letters, case folded";
     for (int clicks = 0; clicks < 2; ++clicks) {
         const auto before = column(VISIBLE);
         click_header(VISIBLE, 0);
         EXPECT_NE(column(VISIBLE), before);
         for (int row = 0; row < 5; ++row) {
-            EXPECT_EQ(row_background(VISIBLE, row), row % 2 == 0
-                                                        ? ListDrawingResources::EVEN_ROW_COLOUR
+            EXPECT_EQ(row_background(row), row % 2 == 0 ? ListDrawingResources::EVEN_ROW_COLOUR
                                                         : ListDrawingResources::ODD_ROW_COLOUR)
                 << "row " << row;
         }
     }
-}
-
-TEST_F(TabPagesTest, SelectedRowsAreDrawnAsADarkBar) {
-    add_window(L"alpha");
-    add_window(L"bravo");
-    create_pages();
-    select(VISIBLE, {L"bravo"});
-    EXPECT_EQ(row_background(VISIBLE, 0), ListDrawingResources::EVEN_ROW_COLOUR);
-    EXPECT_EQ(row_background(VISIBLE, 1), ListDrawingResources::SELECTED_ROW_COLOUR);
-}
-
-TEST_F(TabPagesTest, UnderscoresSortBeforeLettersAndCaseIsFolded) {
-    for (const auto* title : {L"beta", L"_under", L"Alpha", L"ALPHA"}) {
-        add_window(title);
-    }
-    create_pages();
-    const auto titles = column(VISIBLE);
-    ASSERT_EQ(titles.size(), 4u);
-    EXPECT_EQ(titles[0], L"_under");
-    EXPECT_EQ(titles[3], L"beta");
+    select(VISIBLE, {L"alpha"});
+    EXPECT_EQ(row_background(1), ListDrawingResources::SELECTED_ROW_COLOUR);
+    EXPECT_EQ(row_background(2), ListDrawingResources::EVEN_ROW_COLOUR);
 }
 
 TEST_F(TabPagesTest, ADrawRequestForARowWhoseRecordIsGoneIsRefused) {
@@ -183,63 +139,32 @@ TEST_F(TabPagesTest, ADrawRequestForARowWhoseRecordIsGoneIsRefused) {
         DRAWITEMSTRUCT request{};
         request.CtlType = ODT_LISTVIEW;
         request.hwndItem = list_window;
-        request.itemID = 0;
         request.itemAction = ODA_DRAWENTIRE;
         request.hDC = dc;
         request.rcItem = all;
         request.itemData = static_cast<ULONG_PTR>(model.windows.count());
-        EXPECT_FALSE(draw_list_row(list_window, host.list_drawing(), request, model.windows.count(),
-                                   [](int, int) { return L"x"; }));
+        const auto draw = [&] {
+            return draw_list_row(list_window, host.list_drawing(), request, model.windows.count(),
+                                 [](int, int) { return L""; });
+        };
+        EXPECT_FALSE(draw());
         EXPECT_EQ(rgb_of(GetPixel(dc, 25, 10)), RGB(0, 0, 0));
 
         request.itemData = 0;
         request.itemAction = ODA_FOCUS;
-        EXPECT_TRUE(draw_list_row(list_window, host.list_drawing(), request, model.windows.count(),
-                                  [](int, int) { return L"x"; }));
+        EXPECT_TRUE(draw());
         EXPECT_EQ(rgb_of(GetPixel(dc, 25, 10)), RGB(0, 0, 0));
 
         request.itemAction = ODA_DRAWENTIRE;
-        EXPECT_TRUE(draw_list_row(list_window, host.list_drawing(), request, model.windows.count(),
-                                  [](int, int) { return L""; }));
+        EXPECT_TRUE(draw());
         EXPECT_EQ(rgb_of(GetPixel(dc, 25, 10)), ListDrawingResources::EVEN_ROW_COLOUR);
     }
     DeleteDC(dc);
 }
 
-TEST_F(TabPagesTest, ModelPagesListTheirEntriesInModelOrder) {
-    Group work(0);
-    work.set_name(L"Work");
-    Group games(1);
-    games.set_name(L"Games");
-    model.add_group(work);
-    model.add_group(games);
-    HotKey hot_key;
-    hot_key.group_id = 1;
-    hot_key.mod_ctrl = true;
-    hot_key.key_code = 'G';
-    hot_key.action = HotKey::HIDE_ONLY;
-    model.add_hot_key(hot_key);
-    VisibilityTimer timer;
-    timer.group_id = 0;
-    timer.enabled = true;
-    timer.type = VisibilityTimer::STOPWATCH;
-    model.add_timer(timer);
-    create_pages();
-
-    EXPECT_EQ(column(GROUPS), (Titles{L"Work", L"Games"}));
-    EXPECT_EQ(cell(HOT_KEYS, 0, 0), group_text(1, model));
-    EXPECT_EQ(cell(HOT_KEYS, 0, 1), combination_text(hot_key));
-    EXPECT_EQ(cell(HOT_KEYS, 0, 2), L"Hide Only");
-    EXPECT_EQ(cell(TIMERS, 0, 0), group_text(0, model));
-    EXPECT_EQ(cell(TIMERS, 0, 1), L"Active");
-    EXPECT_EQ(cell(TIMERS, 0, 2), L"Stopwatch");
-}
-
 TEST_F(TabPagesTest, ModelListRebuildKeepsTheSelectionWithinTheRows) {
     for (const auto* name : {L"One", L"Two", L"Three"}) {
-        Group group(model.next_group_id());
-        group.set_name(name);
-        model.add_group(group);
+        add_group(name, name);
     }
     create_pages();
     host.pages.select_tab(GROUPS);
@@ -256,50 +181,23 @@ TEST_F(TabPagesTest, ModelListRebuildKeepsTheSelectionWithinTheRows) {
     EXPECT_EQ(GetFocus(), list(GROUPS));
 }
 
-TEST_F(TabPagesTest, TimerButtonIsLabelledForTheSelectedTimer) {
-    VisibilityTimer timer;
-    timer.enabled = true;
-    model.add_timer(timer);
-    create_pages();
-    host.pages.select_tab(TIMERS);
-    ListView_SetItemState(list(TIMERS), 0, LVIS_SELECTED, LVIS_SELECTED);
-    wchar_t label[32] = {};
-    GetWindowTextW(control(TIMERS, IDC_TIMER_ACTIVATE), label, 32);
-    EXPECT_STREQ(label, L"Deactivate");
-}
-
-TEST_F(TabPagesTest, RightClickWithoutSelectionOpensTheSeveralWindowsMenu) {
-    add_window(L"alpha");
-    add_window(L"bravo");
-    create_pages();
-    {
-        MenuChoice choice(1);
-        notify_list(VISIBLE, NM_RCLICK);
-        EXPECT_EQ(MenuChoice::items(), (Titles{L"Hide Windows", L"Hide All Except These Windows"}));
-    }
-    EXPECT_EQ(system.show_requests.size(), 2u);
-    EXPECT_EQ(host.pages.current_index(), HIDDEN);
-}
-
-TEST_F(TabPagesTest, RightClickOnOneSelectedRowOpensTheOneWindowMenu) {
+TEST_F(TabPagesTest, RightClickOpensTheMenuForTheWindowsItWouldActOn) {
     add_window(L"alpha");
     add_window(L"bravo");
     create_pages();
     select(VISIBLE, {L"alpha"});
-    {
-        MenuChoice choice(-1);
-        notify_list(VISIBLE, NM_RCLICK);
-        EXPECT_EQ(MenuChoice::items(),
-                  (Titles{L"Hide Window", L"Hide All Except This Window", L"Activate Window"}));
-    }
+    EXPECT_EQ(choose_from_menu(VISIBLE, -1),
+              (Titles{L"Hide Window", L"Hide All Except This Window", L"Activate Window"}));
     EXPECT_TRUE(system.show_requests.empty());
 
-    host.pages.select_tab(HIDDEN);
-    {
-        MenuChoice choice(-1);
-        notify_list(HIDDEN, NM_RCLICK);
-        EXPECT_EQ(MenuChoice::items(), (Titles{L"Show Windows", L"Show All Except These Windows"}));
-    }
+    // Without a selection: every listed window.
+    select_row(VISIBLE, -1);
+    EXPECT_EQ(choose_from_menu(VISIBLE, 1),
+              (Titles{L"Hide Windows", L"Hide All Except These Windows"}));
+    EXPECT_EQ(system.show_requests.size(), 2u);
+    EXPECT_EQ(host.pages.current_index(), HIDDEN);
+    EXPECT_EQ(choose_from_menu(HIDDEN, -1),
+              (Titles{L"Show Windows", L"Show All Except These Windows"}));
 }
 
 } // namespace

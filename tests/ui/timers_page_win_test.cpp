@@ -1,8 +1,5 @@
-#include "menu_choice_win.h"
 #include "page_fixture_win.h"
-#include "timers/timer_scheduler.h"
 #include "timers_editors_resource.h"
-#include "ui/modal_script_win.h"
 
 #include <string>
 #include <vector>
@@ -12,15 +9,20 @@ namespace {
 using Texts = std::vector<std::wstring>;
 constexpr int TIMERS = 4;
 constexpr wchar_t EDITOR[] = L"Visibility Timer Editor";
+constexpr wchar_t BROWSERS_ROW[] = L"Applies to group \"Browsers\"";
 constexpr wchar_t GAMES_ROW[] = L"Applies to group \"Games\"";
 const Question ACTIVATE_QUESTION{L"Activate Timer", L"Would you like to activate this timer now?"};
 const Question DELETE_QUESTION{L"Delete Visibility Timer",
                                L"Are you sure you'd like to delete the selected timer?"};
 
+std::vector<int> start_of(const VisibilityTimer& timer) {
+    return {timer.start_h, timer.start_m, timer.start_s};
+}
+
 class TimersPage : public PageTest {
 protected:
     // Groups "Browsers" (id 0, titles containing "Browser") and "Games" (1, "Solitaire") with
-    // a window each, and the timers page current at 14:05:40.
+    // a window each, at 14:05:40.
     void SetUp() override {
         browser_window = add_window(L"Web Browser");
         games_window = add_window(L"Solitaire");
@@ -34,65 +36,27 @@ protected:
         host.pages.select_tab(TIMERS);
     }
 
-    void add_group(const std::wstring& name, const std::wstring& phrase) {
-        Group group(model.next_group_id());
-        group.set_name(name);
-        group.add_pattern(title_contains(phrase));
-        model.add_group(group);
+    // A clock timer from 14:00 for two hours, so in its period at 14:05.
+    void add_clock_timer(bool enabled, int group_id = 0) {
+        model.add_timer({.group_id = group_id, .enabled = enabled, .start_h = 14, .duration_h = 2});
+    }
+    void add_stopwatch() {
+        model.add_timer({.group_id = 1, .type = VisibilityTimer::STOPWATCH, .duration_m = 10});
     }
 
-    // A clock timer of group 0 from 14:00 for two hours, so in its period at 14:05.
-    VisibilityTimer add_clock_timer(bool enabled, int group_id = 0) {
-        VisibilityTimer timer;
-        timer.group_id = group_id;
-        timer.enabled = enabled;
-        timer.start_h = 14;
-        timer.duration_h = 2;
-        model.add_timer(timer);
-        return timer;
-    }
-
-    VisibilityTimer add_stopwatch(int group_id = 1) {
-        VisibilityTimer timer;
-        timer.group_id = group_id;
-        timer.type = VisibilityTimer::STOPWATCH;
-        timer.duration_m = 10;
-        model.add_timer(timer);
-        return timer;
-    }
-
-    std::vector<VisibilityTimer> timers() const {
-        std::vector<VisibilityTimer> all;
-        for (int index = 0; index < model.timer_count(); ++index) {
-            all.push_back(model.timer(index));
-        }
-        return all;
-    }
-
-    // Runs a page command that may open dialogs, and checks that the script saw them through.
-    void run(int button) {
-        click(TIMERS, button);
-        EXPECT_TRUE(script.finished())
-            << "the script stopped after " << script.seen().size() << " steps";
+    // Runs the editor from the Add button, with the user's steps in it before OK.
+    void add_through_editor(const ModalScript::Action& steps) {
+        script.on(EDITOR, [steps](HWND editor) {
+            steps(editor);
+            user::click(editor, IDOK);
+        });
+        click_through(script, TIMERS, IDC_PAGE_ADD);
     }
 
     void press_key(WORD key) {
         SendMessageW(list(TIMERS), WM_KEYDOWN, key, 0);
         EXPECT_TRUE(script.finished())
             << "the script stopped after " << script.seen().size() << " steps";
-    }
-
-    // The context menu on a row, as a right click on it opens it.
-    Texts use_context_menu(int row, int position) {
-        const MenuChoice choice(position);
-        NMITEMACTIVATE activation{};
-        activation.hdr.hwndFrom = list(TIMERS);
-        activation.hdr.idFrom = IDC_TIMER_LIST;
-        activation.hdr.code = NM_RCLICK;
-        activation.iItem = row;
-        SendMessageW(page_window(TIMERS), WM_NOTIFY, activation.hdr.idFrom,
-                     reinterpret_cast<LPARAM>(&activation));
-        return MenuChoice::items();
     }
 
     // The tool tip the list asks the page for when the mouse rests on a row.
@@ -121,14 +85,12 @@ protected:
     ModalScript script;
 };
 
-TEST_F(TimersPage, RowsShowGroupStateAndKindAndTheTipDescribesTheTimer) {
+TEST_F(TimersPage, RowsTipsAndButtonsDescribeTheTimers) {
     add_clock_timer(true);
     add_stopwatch();
     add_clock_timer(false, 9);
     open_page();
-    EXPECT_EQ(column(TIMERS, 0),
-              (Texts{L"Applies to group \"Browsers\"", L"Applies to group \"Games\"",
-                     L"Invalid group association."}));
+    EXPECT_EQ(column(TIMERS, 0), (Texts{BROWSERS_ROW, GAMES_ROW, L"Invalid group association."}));
     EXPECT_EQ(column(TIMERS, 1), (Texts{L"Active", L"Disabled", L"Disabled"}));
     EXPECT_EQ(column(TIMERS, 2), (Texts{L"Clock", L"Stopwatch", L"Clock"}));
     EXPECT_EQ(tip_of(0), L"This timer will hide \"Browsers\" from 2:00 PM until 4:00 PM, "
@@ -136,14 +98,9 @@ TEST_F(TimersPage, RowsShowGroupStateAndKindAndTheTipDescribesTheTimer) {
     EXPECT_EQ(tip_of(1), L"This timer will hide \"Games\" for 10 minutes.");
     EXPECT_EQ(tip_of(2), L"Invalid group association.");
     EXPECT_EQ(tip_of(0, 12), L"This timer ") << "cut to the tip's capacity";
-}
 
-TEST_F(TimersPage, ButtonsFollowTheSelectionAndNameWhatActivateWouldDo) {
-    add_clock_timer(true);
-    add_stopwatch();
-    open_page();
+    // The buttons follow the selection, and Activate names what it would do.
     select_row(TIMERS, -1);
-    ListView_SetItemState(list(TIMERS), -1, 0, LVIS_SELECTED);
     EXPECT_FALSE(enabled(TIMERS, IDC_PAGE_EDIT));
     EXPECT_FALSE(enabled(TIMERS, IDC_PAGE_REMOVE));
     EXPECT_FALSE(enabled(TIMERS, IDC_TIMER_ACTIVATE));
@@ -165,74 +122,59 @@ TEST_F(TimersPage, AddWithoutGroupsOnlyExplains) {
                   L"you can use visibility timers.");
         user::click(box, IDOK);
     });
-    run(IDC_PAGE_ADD);
+    click_through(script, TIMERS, IDC_PAGE_ADD);
     EXPECT_EQ(script.seen(), (Texts{L"No Groups Exist"}));
     EXPECT_EQ(model.timer_count(), 0);
     EXPECT_TRUE(host.questions.empty());
 }
 
-TEST_F(TimersPage, AddAppendsTheEditedTimerAndActivatesItWhenAsked) {
-    add_stopwatch();
+TEST_F(TimersPage, AddAppendsTheEditedTimerAndActivatesItOnlyWhenAsked) {
     open_page();
-    select_row(TIMERS, 0);
-    script.on(EDITOR, [](HWND editor) {
-        user::choose(editor, IDC_TIMER_GROUP, 1);
-        user::click(editor, IDOK);
-    });
-    host.answers = {true};
-    run(IDC_PAGE_ADD);
+    script.on(EDITOR, [](HWND editor) { user::click(editor, IDCANCEL); });
+    click_through(script, TIMERS, IDC_PAGE_ADD);
+    EXPECT_EQ(model.timer_count(), 0);
+    EXPECT_TRUE(host.questions.empty());
+
+    // No to the question: the timer stays inactive.
+    add_through_editor([](HWND) {});
     EXPECT_EQ(host.questions, (std::vector<Question>{ACTIVATE_QUESTION}));
+    ASSERT_EQ(model.timer_count(), 1);
+    EXPECT_FALSE(model.timer(0).enabled);
+    EXPECT_EQ(column(TIMERS, 1), (Texts{L"Disabled"}));
+
+    // Yes to a stopwatch: it starts counting now.
+    host.answers = {true};
+    add_through_editor(
+        [](HWND editor) { SendDlgItemMessageW(editor, IDC_TIMER_STOPWATCH, BM_CLICK, 0, 0); });
     ASSERT_EQ(model.timer_count(), 2);
-    const VisibilityTimer added = model.timer(1);
+    EXPECT_TRUE(model.timer(1).enabled);
+    EXPECT_EQ(start_of(model.timer(1)), (std::vector<int>{14, 5, 40}));
+
+    // Yes to a clock timer of "Games": its period starts at the current minute.
+    host.answers = {true};
+    add_through_editor([](HWND editor) { user::choose(editor, IDC_TIMER_GROUP, 1); });
+    ASSERT_EQ(model.timer_count(), 3);
+    const VisibilityTimer added = model.timer(2);
     EXPECT_EQ(added.group_id, 1);
     EXPECT_TRUE(added.enabled);
     EXPECT_EQ(added.start_h, 14);
     EXPECT_EQ(added.start_m, 5);
     EXPECT_EQ(added.duration_m, 30);
     EXPECT_EQ(selected_titles(TIMERS), (Texts{GAMES_ROW}));
-    EXPECT_EQ(is_row_selected(list(TIMERS), 1), true);
+    EXPECT_TRUE(is_row_selected(list(TIMERS), 2));
     EXPECT_EQ(activate_label(), L"Deactivate");
 
     tick();
+    EXPECT_TRUE(is_hidden(browser_window)) << "the stopwatch hides its group";
     EXPECT_TRUE(is_hidden(games_window)) << "the first tick in its period hides its group";
+    EXPECT_TRUE(model.timer(1).enabled);
 }
 
-TEST_F(TimersPage, AStopwatchActivatedOnAddStartsCountingNow) {
-    open_page();
-    script.on(EDITOR, [](HWND editor) { user::click(editor, IDC_TIMER_STOPWATCH); });
-    script.on(EDITOR, [](HWND editor) { user::click(editor, IDOK); });
-    host.answers = {true};
-    run(IDC_PAGE_ADD);
-    ASSERT_EQ(model.timer_count(), 1);
-    const VisibilityTimer added = model.timer(0);
-    EXPECT_TRUE(added.enabled);
-    EXPECT_EQ((std::vector<int>{added.start_h, added.start_m, added.start_s}),
-              (std::vector<int>{14, 5, 40}));
-    tick();
-    EXPECT_TRUE(is_hidden(browser_window));
-    EXPECT_TRUE(model.timer(0).enabled);
-}
-
-TEST_F(TimersPage, AddAnsweredNoKeepsTheTimerInactiveAndCancelAddsNothing) {
-    open_page();
-    script.on(EDITOR, [](HWND editor) { user::click(editor, IDOK); });
-    run(IDC_PAGE_ADD);
-    ASSERT_EQ(model.timer_count(), 1);
-    EXPECT_FALSE(model.timer(0).enabled);
-    EXPECT_EQ(column(TIMERS, 1), (Texts{L"Disabled"}));
-
-    host.questions.clear();
-    script.on(EDITOR, [](HWND editor) { user::click(editor, IDCANCEL); });
-    run(IDC_PAGE_ADD);
-    EXPECT_EQ(model.timer_count(), 1);
-    EXPECT_TRUE(host.questions.empty());
-}
-
-TEST_F(TimersPage, CancelledEditsLeaveTheTimersExactlyAsTheyWere) {
-    add_clock_timer(true);
+TEST_F(TimersPage, EditStoresTheCopyAtItsIndexOnlyAfterOkByButtonKeyAndMenu) {
+    add_clock_timer(false);
     add_stopwatch();
     open_page();
-    const auto before = timers();
+    const ModelLists before(model);
     select_row(TIMERS, 0);
     script.on(EDITOR, [](HWND editor) { user::click(editor, IDC_TIMER_STOPWATCH); });
     script.on(EDITOR, [](HWND editor) {
@@ -240,29 +182,22 @@ TEST_F(TimersPage, CancelledEditsLeaveTheTimersExactlyAsTheyWere) {
         user::choose(editor, IDC_TIMER_DURATION_HOURS, 5);
         user::click(editor, IDCANCEL);
     });
-    run(IDC_PAGE_EDIT);
-    EXPECT_EQ(timers(), before);
+    click_through(script, TIMERS, IDC_PAGE_EDIT);
+    EXPECT_EQ(ModelLists(model), before);
 
-    const auto steps = script.seen().size();
-    script.on(EDITOR, [](HWND editor) {
-        user::choose(editor, IDC_TIMER_DURATION_HOURS, 5);
-        user::click(editor, IDOK);
-    });
-    notify_list(TIMERS, NM_DBLCLK);
-    EXPECT_EQ(script.seen().size(), steps) << "a double click on no row opens nothing";
-    EXPECT_EQ(timers(), before);
-}
+    {
+        ModalScript never;
+        never.on(EDITOR, [](HWND editor) { user::click(editor, IDOK); });
+        notify_list(TIMERS, NM_DBLCLK);
+        EXPECT_TRUE(never.seen().empty()) << "a double click on no row opens nothing";
+    }
+    EXPECT_EQ(ModelLists(model), before);
 
-TEST_F(TimersPage, EditStoresTheCopyAtItsIndexByButtonKeyAndMenu) {
-    add_clock_timer(false);
-    add_stopwatch();
-    open_page();
-    select_row(TIMERS, 0);
     script.on(EDITOR, [](HWND editor) {
         user::choose(editor, IDC_TIMER_END_HOUR, 4);
         user::click(editor, IDOK);
     });
-    run(IDC_PAGE_EDIT);
+    click_through(script, TIMERS, IDC_PAGE_EDIT);
     EXPECT_EQ(model.timer(0).duration_h, 3) << "2:00 PM until 5:00 PM";
     EXPECT_TRUE(host.questions.empty());
 
@@ -278,7 +213,7 @@ TEST_F(TimersPage, EditStoresTheCopyAtItsIndexByButtonKeyAndMenu) {
         user::choose(editor, IDC_TIMER_DURATION_MINUTES, 45);
         user::click(editor, IDOK);
     });
-    use_context_menu(1, 0);
+    choose_from_menu(TIMERS, 0, 1);
     EXPECT_TRUE(script.finished());
     EXPECT_EQ(model.timer(1).duration_m, 45);
     EXPECT_EQ(selected_titles(TIMERS), (Texts{GAMES_ROW}));
@@ -296,7 +231,7 @@ TEST_F(TimersPage, DeactivateInTheEditorStoresTheEditsAndShowsTheWindowsAtOnce) 
         user::choose(editor, IDC_TIMER_END_HOUR, 5);
         user::click(editor, IDC_TIMER_ACTIVATE_NOW);
     });
-    run(IDC_PAGE_EDIT);
+    click_through(script, TIMERS, IDC_PAGE_EDIT);
     EXPECT_EQ(label, L"Deactivate");
     EXPECT_FALSE(model.timer(0).enabled);
     EXPECT_EQ(model.timer(0).duration_h, 4);
@@ -310,23 +245,21 @@ TEST_F(TimersPage, ActivateButtonAndMenuToggleTheSelectedTimerAndRelabelBoth) {
     open_page();
     select_row(TIMERS, 0);
     click(TIMERS, IDC_TIMER_ACTIVATE);
-    const VisibilityTimer started = model.timer(0);
-    EXPECT_TRUE(started.enabled);
-    EXPECT_EQ((std::vector<int>{started.start_h, started.start_m, started.start_s}),
-              (std::vector<int>{14, 5, 40}));
+    EXPECT_TRUE(model.timer(0).enabled);
+    EXPECT_EQ(start_of(model.timer(0)), (std::vector<int>{14, 5, 40}));
     EXPECT_EQ(activate_label(), L"Deactivate");
     EXPECT_EQ(column(TIMERS, 1), (Texts{L"Active"}));
-    EXPECT_EQ(use_context_menu(0, -1),
+    EXPECT_EQ(choose_from_menu(TIMERS, -1, 0),
               (Texts{L"&Edit Timer", L"&Remove Timer", L"", L"Deactivate"}));
 
     tick();
     ASSERT_TRUE(is_hidden(games_window));
-    use_context_menu(0, 3);
+    choose_from_menu(TIMERS, 3, 0);
     EXPECT_FALSE(model.timer(0).enabled);
     EXPECT_EQ(model.timer(0).start_h, 0);
     EXPECT_FALSE(is_hidden(games_window));
     EXPECT_EQ(activate_label(), L"Activate");
-    EXPECT_EQ(use_context_menu(0, -1).back(), L"Activate");
+    EXPECT_EQ(choose_from_menu(TIMERS, -1, 0).back(), L"Activate");
 }
 
 TEST_F(TimersPage, RemoveLeavesTheTimersWindowsHiddenAndDeleteAsksFirst) {
@@ -336,7 +269,7 @@ TEST_F(TimersPage, RemoveLeavesTheTimersWindowsHiddenAndDeleteAsksFirst) {
     open_page();
     tick();
     select_row(TIMERS, 0);
-    run(IDC_PAGE_REMOVE);
+    click_through(script, TIMERS, IDC_PAGE_REMOVE);
     EXPECT_EQ(model.timer_count(), 2);
     EXPECT_TRUE(is_hidden(browser_window));
     EXPECT_TRUE(host.questions.empty());
@@ -353,7 +286,7 @@ TEST_F(TimersPage, RemoveLeavesTheTimersWindowsHiddenAndDeleteAsksFirst) {
     EXPECT_EQ(column(TIMERS, 2), (Texts{L"Stopwatch"}));
     EXPECT_EQ(selected_titles(TIMERS), (Texts{GAMES_ROW})) << "limited to the last row";
 
-    use_context_menu(0, 1);
+    choose_from_menu(TIMERS, 1, 0);
     EXPECT_EQ(model.timer_count(), 0);
     EXPECT_FALSE(enabled(TIMERS, IDC_TIMER_ACTIVATE));
 }

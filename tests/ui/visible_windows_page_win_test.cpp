@@ -22,58 +22,57 @@ protected:
     WindowHandle mail = 0;
 };
 
-TEST_F(VisibleWindowsPage, ListsTheVisibleWindowsWithTheirImageNames) {
+TEST_F(VisibleWindowsPage, ListsSearchesTitlesAndKeepsTheSelectionThroughAFilter) {
     EXPECT_EQ(column(VISIBLE),
               (Titles{L"Inbox - Mail", L"Notes - Editor", L"Start Page - Browser"}));
     EXPECT_EQ(column(VISIBLE, 1), (Titles{L"mail.exe", L"editor.exe", L"browser.exe"}));
-}
 
-TEST_F(VisibleWindowsPage, SearchMatchesTitlesInAnyCaseButNotImageNames) {
+    // The search matches titles in any case, but not image names.
     type_search(VISIBLE, L"pAGE");
     EXPECT_EQ(column(VISIBLE), (Titles{L"Start Page - Browser"}));
     type_search(VISIBLE, L"editor.exe");
     EXPECT_EQ(column(VISIBLE), Titles{});
     type_search(VISIBLE, L"");
     EXPECT_EQ(column(VISIBLE).size(), 3u);
-}
 
-TEST_F(VisibleWindowsPage, SelectionSurvivesAFilterThatTakesTheRowsAway) {
+    // The selection survives a filter that takes its rows away.
     select(VISIBLE, {L"Notes - Editor", L"Inbox - Mail"});
     type_search(VISIBLE, L"no such window");
     EXPECT_EQ(ListView_GetItemCount(list(VISIBLE)), 0);
     type_search(VISIBLE, L"");
     EXPECT_EQ(selected_titles(VISIBLE), (Titles{L"Inbox - Mail", L"Notes - Editor"}));
+
+    // Windows of the ignore list are not listed.
+    model.add_ignore_pattern({.compare = Pattern::CONTAINS, .phrase = L"mail"});
+    host.pages.page(VISIBLE)->refresh();
+    EXPECT_EQ(column(VISIBLE), (Titles{L"Notes - Editor", L"Start Page - Browser"}));
 }
 
-TEST_F(VisibleWindowsPage, SelectionFollowsAWindowThatMovesInTheList) {
+TEST_F(VisibleWindowsPage, HeaderClicksSortAndTheOrderAndSelectionHoldThroughRebuilds) {
+    // The selection follows a window that moves in the list.
     select(VISIBLE, {L"Start Page - Browser"});
     system.window(browser).title = L"A Search - Browser";
     host.window_engine().enumerate_windows();
     EXPECT_EQ(column(VISIBLE).front(), L"A Search - Browser");
     EXPECT_EQ(selected_titles(VISIBLE), (Titles{L"A Search - Browser"}));
-}
 
-TEST_F(VisibleWindowsPage, HeaderClicksSortByTitleThenImageName) {
     click_header(VISIBLE, 0);
-    EXPECT_EQ(column(VISIBLE),
-              (Titles{L"Start Page - Browser", L"Notes - Editor", L"Inbox - Mail"}));
+    EXPECT_EQ(column(VISIBLE), (Titles{L"Notes - Editor", L"Inbox - Mail", L"A Search - Browser"}));
     click_header(VISIBLE, 0);
-    EXPECT_EQ(column(VISIBLE),
-              (Titles{L"Inbox - Mail", L"Notes - Editor", L"Start Page - Browser"}));
+    EXPECT_EQ(column(VISIBLE), (Titles{L"A Search - Browser", L"Inbox - Mail", L"Notes - Editor"}));
     click_header(VISIBLE, 1);
     EXPECT_EQ(column(VISIBLE, 1), (Titles{L"browser.exe", L"editor.exe", L"mail.exe"}));
     click_header(VISIBLE, 1);
     EXPECT_EQ(column(VISIBLE, 1), (Titles{L"mail.exe", L"editor.exe", L"browser.exe"}));
-}
 
-TEST_F(VisibleWindowsPage, SortOrderHoldsThroughRebuilds) {
     click_header(VISIBLE, 1);
     add_window(L"Archive", L"zip.exe");
     host.window_engine().enumerate_windows();
     EXPECT_EQ(column(VISIBLE, 1), (Titles{L"browser.exe", L"editor.exe", L"mail.exe", L"zip.exe"}));
+    EXPECT_EQ(selected_titles(VISIBLE), (Titles{L"A Search - Browser"}));
 }
 
-TEST_F(VisibleWindowsPage, ButtonsFollowTheSelection) {
+TEST_F(VisibleWindowsPage, ButtonsFollowTheSelectionAndActivateNeedsExactlyOneRow) {
     EXPECT_FALSE(enabled(VISIBLE, IDC_HIDE_SELECTED));
     EXPECT_FALSE(enabled(VISIBLE, IDC_HIDE_ALL_BUT_SELECTED));
     EXPECT_FALSE(enabled(VISIBLE, IDC_ACTIVATE_WINDOW));
@@ -84,9 +83,20 @@ TEST_F(VisibleWindowsPage, ButtonsFollowTheSelection) {
     select(VISIBLE, {L"Notes - Editor", L"Inbox - Mail"});
     EXPECT_TRUE(enabled(VISIBLE, IDC_HIDE_ALL_BUT_SELECTED));
     EXPECT_FALSE(enabled(VISIBLE, IDC_ACTIVATE_WINDOW));
+    notify_list(VISIBLE, NM_DBLCLK);
+    EXPECT_TRUE(system.foreground_requests.empty()) << "a double click on two rows does nothing";
+    EXPECT_TRUE(waiter.waits.empty());
+
+    // A minimised window is restored and brought to the front, a normal one only brought.
+    select(VISIBLE, {L"Inbox - Mail"});
+    click(VISIBLE, IDC_ACTIVATE_WINDOW);
+    select(VISIBLE, {L"Notes - Editor"});
+    notify_list(VISIBLE, NM_DBLCLK);
+    EXPECT_EQ(system.show_requests, (std::vector<ShowRequest>{{mail, show_command::RESTORE}}));
+    EXPECT_EQ(system.foreground_requests, (std::vector<WindowHandle>{mail, editor}));
 }
 
-TEST_F(VisibleWindowsPage, HideSelectedHidesThemAndListsThemOnTheHiddenPage) {
+TEST_F(VisibleWindowsPage, HideSelectedListsThemOnTheHiddenPageUntilTheyComeBackUnselected) {
     select(VISIBLE, {L"Notes - Editor", L"Inbox - Mail"});
     click(VISIBLE, IDC_HIDE_SELECTED);
     EXPECT_TRUE(is_hidden(editor));
@@ -97,13 +107,8 @@ TEST_F(VisibleWindowsPage, HideSelectedHidesThemAndListsThemOnTheHiddenPage) {
     EXPECT_EQ(host.pages.current_index(), VISIBLE);
     host.pages.switch_to_tab(HIDDEN);
     EXPECT_EQ(column(HIDDEN), (Titles{L"Inbox - Mail", L"Notes - Editor"}));
-}
 
-TEST_F(VisibleWindowsPage, AHiddenWindowThatComesBackIsNoLongerSelected) {
-    select(VISIBLE, {L"Notes - Editor"});
-    click(VISIBLE, IDC_HIDE_SELECTED);
-    host.pages.switch_to_tab(HIDDEN);
-    select(HIDDEN, {L"Notes - Editor"});
+    select(HIDDEN, {L"Notes - Editor", L"Inbox - Mail"});
     click(HIDDEN, IDC_SHOW_SELECTED);
     host.pages.switch_to_tab(VISIBLE);
     EXPECT_EQ(column(VISIBLE).size(), 3u);
@@ -123,52 +128,15 @@ TEST_F(VisibleWindowsPage, HideAllButSelectedLeavesForTheHiddenPage) {
     EXPECT_FALSE(IsWindowVisible(page_window(VISIBLE)));
 }
 
-TEST_F(VisibleWindowsPage, HideAllHidesSelectedRowsToo) {
+TEST_F(VisibleWindowsPage, HideAllHidesEveryListedWindowSelectedOrNot) {
+    type_search(VISIBLE, L"r");
     select(VISIBLE, {L"Notes - Editor"});
     click(VISIBLE, IDC_HIDE_ALL);
     EXPECT_TRUE(is_hidden(editor));
     EXPECT_TRUE(is_hidden(browser));
-    EXPECT_TRUE(is_hidden(mail));
+    EXPECT_FALSE(is_hidden(mail)) << "filtered out";
     EXPECT_EQ(host.pages.current_index(), HIDDEN);
     EXPECT_EQ(host.main_window_hides, 1);
-}
-
-TEST_F(VisibleWindowsPage, HideAllOnlyHidesTheListedWindows) {
-    type_search(VISIBLE, L"browser");
-    click(VISIBLE, IDC_HIDE_ALL);
-    EXPECT_TRUE(is_hidden(browser));
-    EXPECT_FALSE(is_hidden(editor));
-    EXPECT_FALSE(is_hidden(mail));
-}
-
-TEST_F(VisibleWindowsPage, ActivateRestoresAMinimisedWindowAndBringsItToTheFront) {
-    select(VISIBLE, {L"Inbox - Mail"});
-    click(VISIBLE, IDC_ACTIVATE_WINDOW);
-    EXPECT_EQ(system.show_requests, (std::vector<ShowRequest>{{mail, show_command::RESTORE}}));
-    EXPECT_EQ(system.foreground_requests, (std::vector<WindowHandle>{mail}));
-}
-
-TEST_F(VisibleWindowsPage, ActivateOnlyBringsANormalWindowToTheFront) {
-    select(VISIBLE, {L"Notes - Editor"});
-    notify_list(VISIBLE, NM_DBLCLK);
-    EXPECT_TRUE(system.show_requests.empty());
-    EXPECT_EQ(system.foreground_requests, (std::vector<WindowHandle>{editor}));
-}
-
-TEST_F(VisibleWindowsPage, DoubleClickWithTwoRowsSelectedDoesNothing) {
-    select(VISIBLE, {L"Notes - Editor", L"Inbox - Mail"});
-    notify_list(VISIBLE, NM_DBLCLK);
-    EXPECT_TRUE(system.foreground_requests.empty());
-    EXPECT_TRUE(waiter.waits.empty());
-}
-
-TEST_F(VisibleWindowsPage, WindowsOfTheIgnoreListAreNotListed) {
-    Pattern ignored;
-    ignored.compare = Pattern::CONTAINS;
-    ignored.phrase = L"mail";
-    model.add_ignore_pattern(ignored);
-    host.pages.page(VISIBLE)->refresh();
-    EXPECT_EQ(column(VISIBLE), (Titles{L"Notes - Editor", L"Start Page - Browser"}));
 }
 
 } // namespace
