@@ -7,8 +7,121 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
+
+// What a user does to the controls of a dialog.
+namespace user {
+
+inline HWND item(HWND dialog, int id) {
+    return GetDlgItem(dialog, id);
+}
+
+inline void click(HWND dialog, int id) {
+    PostMessageW(item(dialog, id), BM_CLICK, 0, 0);
+}
+
+inline void type(HWND dialog, int id, const std::wstring& text) {
+    SetDlgItemTextW(dialog, id, text.c_str());
+}
+
+// Ticks or clears a check box without the dialog being told, as the dialogs read them on OK.
+inline void tick(HWND dialog, int id, bool ticked) {
+    CheckDlgButton(dialog, id, ticked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+inline std::wstring text_of(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// The text of one entry of a list box or drop-down list, read with that list's messages.
+inline std::wstring entry_text(HWND list, LRESULT index, UINT length_message, UINT text_message) {
+    std::wstring text(static_cast<std::size_t>(
+                          SendMessageW(list, length_message, static_cast<WPARAM>(index), 0)) +
+                          1,
+                      L'\0');
+    text.resize(static_cast<std::size_t>(SendMessageW(
+        list, text_message, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
+}
+
+inline std::vector<std::wstring> entry_texts(HWND list, UINT count_message, UINT length_message,
+                                             UINT text_message) {
+    std::vector<std::wstring> texts;
+    const auto count = SendMessageW(list, count_message, 0, 0);
+    for (LRESULT index = 0; index < count; ++index) {
+        texts.push_back(entry_text(list, index, length_message, text_message));
+    }
+    return texts;
+}
+
+// Picks an entry of a drop-down list, which tells the dialog as the list itself would.
+inline void choose(HWND dialog, int id, int index) {
+    SendMessageW(item(dialog, id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(item(dialog, id)));
+}
+
+inline std::wstring chosen_text(HWND dialog, int id) {
+    const auto index = SendMessageW(item(dialog, id), CB_GETCURSEL, 0, 0);
+    return index == CB_ERR ? L""
+                           : entry_text(item(dialog, id), index, CB_GETLBTEXTLEN, CB_GETLBTEXT);
+}
+
+inline std::vector<std::wstring> choices(HWND dialog, int id) {
+    return entry_texts(item(dialog, id), CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
+}
+
+inline bool checked(HWND dialog, int id) {
+    return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+}
+
+inline bool enabled(HWND dialog, int id) {
+    return IsWindowEnabled(item(dialog, id)) != FALSE;
+}
+
+// A list box line picked with the mouse or the keyboard; -1 clears the selection.
+inline void select_line(HWND dialog, int id, int line) {
+    SendMessageW(item(dialog, id), LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(item(dialog, id)));
+}
+
+inline void double_click_line(HWND dialog, int id, int line) {
+    select_line(dialog, id, line);
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_DBLCLK),
+                 reinterpret_cast<LPARAM>(item(dialog, id)));
+}
+
+inline std::vector<std::wstring> lines(HWND dialog, int id) {
+    return entry_texts(item(dialog, id), LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
+}
+
+inline int selected_line(HWND dialog, int id) {
+    const auto line = SendMessageW(item(dialog, id), LB_GETCURSEL, 0, 0);
+    return line == LB_ERR ? -1 : static_cast<int>(line);
+}
+
+// The text of a message box.
+inline std::wstring message_of(HWND box) {
+    return text_of(item(box, 0xFFFF));
+}
+
+// The window's close box (or Alt+F4).
+inline void close_window(HWND window) {
+    PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+// Escape in a dialog: the dialog manager's cancel command.
+inline void press_escape(HWND dialog) {
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+}
+
+} // namespace user
 
 // Works the modal dialogs and message boxes that the code under test opens, from inside their
 // modal loops, as a user would: a thread timer waits for a shown window of this thread with
@@ -38,6 +151,29 @@ public:
         return *this;
     }
 
+    // Adds a step for the message box or question with this caption, which must belong to the
+    // window of the step before: keeps its text in `text` and answers with `button`.
+    ModalScript& answer(const std::wstring& caption, std::wstring& text, int button = IDOK) {
+        return on(caption, [this, &text, button](HWND box) {
+            EXPECT_EQ(GetWindow(box, GW_OWNER), opener_) << "the box belongs to another window";
+            text = user::message_of(box);
+            user::click(box, button);
+        });
+    }
+
+    // Opens the modal window with `open`, lets the steps work it and returns what `open`
+    // returned; steps that did not all run in time fail the test.
+    template <typename Open> auto run(Open&& open) {
+        if constexpr (std::is_void_v<std::invoke_result_t<Open&>>) {
+            open();
+            expect_finished();
+        } else {
+            auto result = open();
+            expect_finished();
+            return result;
+        }
+    }
+
     // Every step ran in time.
     bool finished() const { return steps_.empty() && !timed_out_; }
     // The captions of the windows the steps ran on, in order.
@@ -56,6 +192,10 @@ private:
         if (active_ != nullptr) {
             active_->run_next_step();
         }
+    }
+
+    void expect_finished() const {
+        EXPECT_TRUE(finished()) << "the script stopped after " << seen_.size() << " steps";
     }
 
     void run_next_step() {
@@ -77,6 +217,7 @@ private:
         Step step = std::move(steps_.front());
         steps_.pop_front();
         seen_.push_back(step.caption);
+        opener_ = std::exchange(last_window_, window);
         step.action(window);
     }
 
@@ -96,9 +237,7 @@ private:
 
     static HWND shown_window(const std::wstring& caption) {
         for (HWND window : shown_windows()) {
-            wchar_t text[256] = {};
-            GetWindowTextW(window, text, 256);
-            if (caption == text) {
+            if (caption == user::text_of(window)) {
                 return window;
             }
         }
@@ -112,115 +251,7 @@ private:
     bool timed_out_ = false;
     std::deque<Step> steps_;
     std::vector<std::wstring> seen_;
+    // The windows of the last step and of the one before it.
+    HWND last_window_ = nullptr;
+    HWND opener_ = nullptr;
 };
-
-// What a user does to the controls of a dialog.
-namespace user {
-
-inline HWND item(HWND dialog, int id) {
-    return GetDlgItem(dialog, id);
-}
-
-inline void click(HWND dialog, int id) {
-    PostMessageW(item(dialog, id), BM_CLICK, 0, 0);
-}
-
-inline void type(HWND dialog, int id, const std::wstring& text) {
-    SetDlgItemTextW(dialog, id, text.c_str());
-}
-
-inline std::wstring text_of(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-// Picks an entry of a drop-down list, which tells the dialog as the list itself would.
-inline void choose(HWND dialog, int id, int index) {
-    SendMessageW(item(dialog, id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(item(dialog, id)));
-}
-
-inline std::wstring chosen_text(HWND dialog, int id) {
-    const auto index = SendMessageW(item(dialog, id), CB_GETCURSEL, 0, 0);
-    if (index == CB_ERR) {
-        return L"";
-    }
-    std::wstring text(
-        static_cast<std::size_t>(SendMessageW(item(dialog, id), CB_GETLBTEXTLEN, index, 0)) + 1,
-        L'\0');
-    text.resize(static_cast<std::size_t>(SendMessageW(item(dialog, id), CB_GETLBTEXT, index,
-                                                      reinterpret_cast<LPARAM>(text.data()))));
-    return text;
-}
-
-inline std::vector<std::wstring> choices(HWND dialog, int id) {
-    std::vector<std::wstring> texts;
-    const auto count = SendMessageW(item(dialog, id), CB_GETCOUNT, 0, 0);
-    for (LRESULT index = 0; index < count; ++index) {
-        wchar_t text[128] = {};
-        SendMessageW(item(dialog, id), CB_GETLBTEXT, static_cast<WPARAM>(index),
-                     reinterpret_cast<LPARAM>(text));
-        texts.emplace_back(text);
-    }
-    return texts;
-}
-
-inline bool checked(HWND dialog, int id) {
-    return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
-}
-
-inline bool enabled(HWND dialog, int id) {
-    return IsWindowEnabled(item(dialog, id)) != FALSE;
-}
-
-// A list box line picked with the mouse or the keyboard; -1 clears the selection.
-inline void select_line(HWND dialog, int id, int line) {
-    SendMessageW(item(dialog, id), LB_SETCURSEL, static_cast<WPARAM>(line), 0);
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(item(dialog, id)));
-}
-
-inline void double_click_line(HWND dialog, int id, int line) {
-    select_line(dialog, id, line);
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_DBLCLK),
-                 reinterpret_cast<LPARAM>(item(dialog, id)));
-}
-
-inline std::vector<std::wstring> lines(HWND dialog, int id) {
-    std::vector<std::wstring> texts;
-    const auto count = SendMessageW(item(dialog, id), LB_GETCOUNT, 0, 0);
-    for (LRESULT line = 0; line < count; ++line) {
-        std::wstring text(
-            static_cast<std::size_t>(SendMessageW(item(dialog, id), LB_GETTEXTLEN, line, 0)) + 1,
-            L'\0');
-        text.resize(static_cast<std::size_t>(SendMessageW(item(dialog, id), LB_GETTEXT, line,
-                                                          reinterpret_cast<LPARAM>(text.data()))));
-        texts.push_back(text);
-    }
-    return texts;
-}
-
-inline int selected_line(HWND dialog, int id) {
-    const auto line = SendMessageW(item(dialog, id), LB_GETCURSEL, 0, 0);
-    return line == LB_ERR ? -1 : static_cast<int>(line);
-}
-
-// The text of a message box.
-inline std::wstring message_of(HWND box) {
-    return text_of(item(box, 0xFFFF));
-}
-
-// The window's close box (or Alt+F4).
-inline void close_window(HWND window) {
-    PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-}
-
-// Escape in a dialog: the dialog manager's cancel command.
-inline void press_escape(HWND dialog) {
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-}
-
-} // namespace user
