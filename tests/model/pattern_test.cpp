@@ -6,49 +6,41 @@
 
 namespace {
 
-Pattern make_pattern(int compare, const std::wstring& phrase, bool case_sensitive = false,
-                     int applies_to = Pattern::WINDOW_TITLE) {
-    Pattern pattern;
-    pattern.set_compare(compare);
-    pattern.set_applies_to(applies_to);
-    pattern.set_phrase(phrase);
-    pattern.set_case_sensitive(case_sensitive);
-    return pattern;
-}
+TEST(WildcardMatch, FollowsStarAndQuestionMarkRules) {
+    const struct {
+        const wchar_t* wild;
+        const wchar_t* text;
+        bool expected;
+    } cases[] = {
+        {L"", L"", true},
+        {L"", L"a", false},
+        {L"*", L"", true},
+        {L"***", L"", true},
+        {L"*", L"anything", true},
+        {L"?", L"", false},
+        {L"?", L"x", true},
+        {L"?", L"xy", false},
+        {L"abc", L"abc", true},
+        {L"abc", L"abcd", false},
+        {L"abcd", L"abc", false},
+        {L"a*c", L"abbbc", true},
+        {L"a*c", L"abbbd", false},
+        {L"a*", L"a", true},
+        {L"*a*b", L"xaybzb", true},
+        {L"*a*b", L"xaybzc", false},
+        {L"*?x", L"abx", true},
+        {L"*.exe", L"a.exe.exe", true},
+        {L"a*b*c", L"aXbYbZc", true},
+        {L"*aab", L"aaaab", true},
+        // Needs the backtrack point: the first 'b' after '*' is a false start.
+        {L"*bc", L"abbc", true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(wildcard_match(c.wild, c.text), c.expected) << c.wild << L" vs " << c.text;
 
-struct WildcardCase {
-    const wchar_t* wild;
-    const wchar_t* text;
-    bool expected;
-};
-
-class WildcardMatch : public testing::TestWithParam<WildcardCase> {};
-
-TEST_P(WildcardMatch, FollowsStarAndQuestionMarkRules) {
-    const WildcardCase& c = GetParam();
-    EXPECT_EQ(wildcard_match(c.wild, c.text), c.expected) << c.wild << L" vs " << c.text;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, WildcardMatch,
-    testing::Values(WildcardCase{L"", L"", true}, WildcardCase{L"", L"a", false},
-                    WildcardCase{L"*", L"", true}, WildcardCase{L"***", L"", true},
-                    WildcardCase{L"*", L"anything", true}, WildcardCase{L"?", L"", false},
-                    WildcardCase{L"?", L"x", true}, WildcardCase{L"?", L"xy", false},
-                    WildcardCase{L"abc", L"abc", true}, WildcardCase{L"abc", L"abcd", false},
-                    WildcardCase{L"abcd", L"abc", false}, WildcardCase{L"a*c", L"abbbc", true},
-                    WildcardCase{L"a*c", L"abbbd", false}, WildcardCase{L"a*", L"a", true},
-                    // Needs the backtrack point: the first 'b' after '*' is a false start.
-                    WildcardCase{L"*bc", L"abbc", true}, WildcardCase{L"*a*b", L"xaybzb", true},
-                    WildcardCase{L"*a*b", L"xaybzc", false}, WildcardCase{L"*?x", L"abx", true},
-                    WildcardCase{L"*.exe", L"a.exe.exe", true},
-                    WildcardCase{L"a*b*c", L"aXbYbZc", true},
-                    WildcardCase{L"*aab", L"aaaab", true}));
-
-TEST(WildcardMatch, StopsAtEmbeddedNul) {
-    const std::wstring text(L"ab\0cd", 5);
-    EXPECT_TRUE(wildcard_match(L"ab", text));
-    EXPECT_FALSE(wildcard_match(L"ab*d", text));
+    const std::wstring embedded_nul(L"ab\0cd", 5);
+    EXPECT_TRUE(wildcard_match(L"ab", embedded_nul));
+    EXPECT_FALSE(wildcard_match(L"ab*d", embedded_nul));
 }
 
 TEST(PatternMatching, EachModeComparesInItsOwnWay) {
@@ -95,37 +87,29 @@ TEST(PatternMatching, EachModeComparesInItsOwnWay) {
         {Pattern::EXACTLY_MATCHES, L"azAZ", false, L"AZaz", true},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(make_pattern(c.compare, c.phrase, c.case_sensitive).matches(c.text), c.expected)
+        const Pattern pattern{c.compare, Pattern::WINDOW_TITLE, c.phrase, c.case_sensitive};
+        EXPECT_EQ(pattern.matches(c.text), c.expected)
             << c.compare << " " << testing::PrintToString(c.phrase) << " "
             << testing::PrintToString(c.text);
     }
 }
 
-struct DescribeCase {
-    Pattern pattern;
-    const wchar_t* expected;
-};
-
-class PatternDescription : public testing::TestWithParam<DescribeCase> {};
-
-TEST_P(PatternDescription, ReadsAsOneSentence) {
-    EXPECT_EQ(GetParam().pattern.describe(), GetParam().expected);
+TEST(PatternDescription, ReadsAsOneSentence) {
+    const std::pair<Pattern, const wchar_t*> cases[] = {
+        {{Pattern::EXACTLY_MATCHES, Pattern::WINDOW_TITLE, L"Start"},
+         L"Window titles that exactly match \"Start\""},
+        {{Pattern::CONTAINS, Pattern::IMAGE_NAME, L"explorer.exe"},
+         L"Image names that contain \"explorer.exe\""},
+        {{Pattern::STARTS_WITH, Pattern::WINDOW_TITLE, L"Note", true},
+         L"Window titles that start with \"Note\" (Case Sensitive)"},
+        {{Pattern::ENDS_WITH, 7, L"x"}, L"Image names that end with \"x\""},
+        {{Pattern::NEVER, Pattern::WINDOW_TITLE, L"a"}, L"Window titles that never match \"a\""},
+        {{Pattern::EVERYTHING, Pattern::WINDOW_TITLE, L"a"},
+         L"Window titles that never match \"a\""},
+        {{7, Pattern::WINDOW_TITLE, L"a"}, L"Window titles that never match \"a\""},
+    };
+    for (const auto& [pattern, text] : cases)
+        EXPECT_EQ(pattern.describe(), text);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PatternDescription,
-    testing::Values(
-        DescribeCase{make_pattern(Pattern::EXACTLY_MATCHES, L"Start"),
-                     L"Window titles that exactly match \"Start\""},
-        DescribeCase{make_pattern(Pattern::CONTAINS, L"explorer.exe", false, Pattern::IMAGE_NAME),
-                     L"Image names that contain \"explorer.exe\""},
-        DescribeCase{make_pattern(Pattern::STARTS_WITH, L"Note", true),
-                     L"Window titles that start with \"Note\" (Case Sensitive)"},
-        DescribeCase{make_pattern(Pattern::ENDS_WITH, L"x", false, 7),
-                     L"Image names that end with \"x\""},
-        DescribeCase{make_pattern(Pattern::NEVER, L"a"), L"Window titles that never match \"a\""},
-        DescribeCase{make_pattern(Pattern::EVERYTHING, L"a"),
-                     L"Window titles that never match \"a\""},
-        DescribeCase{make_pattern(7, L"a"), L"Window titles that never match \"a\""}));
 
 } // namespace

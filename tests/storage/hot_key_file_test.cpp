@@ -25,36 +25,27 @@ HotKey without_id(HotKey hot_key) {
     return hot_key;
 }
 
-TEST(HotKeyFileLoad, GroupHotKeysAndEventSlotsGoWhereTheirIndexSaysWithFreshIds) {
+TEST(HotKeyFileLoad, RulesGoWhereTheirIndexSaysWithFreshIdsAndFaultyOnesAreSkipped) {
     DataModel model = model_with_groups({5});
-    EXPECT_TRUE(read_hot_keys(
-        hot_keys_file(rule(-1, 65, 5, "id=\"4\"") + rule(3, 70, -1) + rule(3, 66, -1)).root(),
-        model));
+    LogTail log;
+    EXPECT_TRUE(read_hot_keys(hot_keys_file(rule(-1, 65, 5, "id=\"4\"") + rule(3, 70, -1) +
+                                            rule(3, 66, -1) + rule(7, 67, 5) + rule(-2, 67, 5) +
+                                            rule(-1, 67, 9) +
+                                            "<rule event_index=\"-1\" key_code=\"67\" "
+                                            "action=\"0\" mod_ctrl=\"true\" mod_alt=\"false\" "
+                                            "mod_shift=\"false\" group_id=\"5\"/>")
+                                  .root(),
+                              model));
     ASSERT_EQ(model.hot_key_count(), 1);
-    HotKey expected;
-    expected.key_code = 65;
-    expected.action = 2;
-    expected.group_id = 5;
-    expected.mod_ctrl = true;
-    expected.mod_shift = true;
-    EXPECT_EQ(without_id(model.hot_key(0)), without_id(expected));
+    EXPECT_EQ(without_id(model.hot_key(0)), (HotKey{.id = 0,
+                                                    .action = 2,
+                                                    .group_id = 5,
+                                                    .mod_ctrl = true,
+                                                    .mod_shift = true,
+                                                    .key_code = 65}));
     EXPECT_NE(model.hot_key(0).id, 4u);
     EXPECT_EQ(model.event_hot_key(3).key_code, 66u);
     EXPECT_EQ(model.event_hot_key(2).key_code, UNSPECIFIED_KEY);
-}
-
-TEST(HotKeyFileLoad, FaultyRulesAreSkipped) {
-    DataModel model = model_with_groups({1});
-    LogTail log;
-    EXPECT_TRUE(read_hot_keys(
-        hot_keys_file(rule(7, 65, 1) + rule(-2, 65, 1) + rule(-1, 65, 9) +
-                      "<rule event_index=\"-1\" key_code=\"65\" action=\"0\" mod_ctrl=\"true\" "
-                      "mod_alt=\"false\" mod_shift=\"false\" group_id=\"1\"/>" +
-                      rule(-1, 66, 1))
-            .root(),
-        model));
-    ASSERT_EQ(model.hot_key_count(), 1);
-    EXPECT_EQ(model.hot_key(0).key_code, 66u);
     EXPECT_EQ(log.lines(),
               (std::vector<std::wstring>{L"Hotkey loaded, but removed due to invalid group "
                                          L"assocation.",
@@ -68,17 +59,12 @@ TEST(HotKeyFileLoad, FaultyRulesAreSkipped) {
 
 TEST(HotKeyFileSave, WritesTheFiveSlotsBeforeTheGroupHotKeysAndReadsThemBack) {
     DataModel model = model_with_groups({1, 2});
-    HotKey slot_key;
-    slot_key.key_code = 112;
-    slot_key.mod_alt = true;
-    model.set_event_hot_key(EVENT_HIDE_ALL_WINDOWS, slot_key);
+    model.set_event_hot_key(EVENT_HIDE_ALL_WINDOWS, HotKey{.mod_alt = true, .key_code = 112});
     for (int group_id : {2, 1}) {
-        HotKey group_key;
-        group_key.group_id = group_id;
-        group_key.key_code = 80 + static_cast<std::uint32_t>(group_id);
-        group_key.action = HotKey::SHOW_ONLY;
-        group_key.mod_win = true;
-        model.add_hot_key(group_key);
+        model.add_hot_key(HotKey{.action = HotKey::SHOW_ONLY,
+                                 .group_id = group_id,
+                                 .mod_win = true,
+                                 .key_code = 80 + static_cast<std::uint32_t>(group_id)});
     }
     ConfigFile file;
     write_hot_keys(model, file.root());

@@ -12,10 +12,3 @@ inline ConfigFile parsed(const std::string& document) {
     EXPECT_TRUE(file.load_from_memory(document)) << document;
     return file;
 }
-
-// What the saver writes for a tree built by `write`, read back into a fresh tree.
-template <typename Write> ConfigFile saved_and_reloaded(Write write) {
-    ConfigFile file;
-    write(file.root());
-    return parsed(file.to_document());
-}

@@ -11,12 +11,13 @@ ScreenSizeSource screen(int width, int height) {
     return [=] { return ScreenSize{width, height}; };
 }
 
-ScreenSizeSource unexpected_screen() {
-    return [] {
-        ADD_FAILURE() << "the screen size is not needed here";
-        return ScreenSize{1920, 1080};
-    };
+std::string settings_document(const std::string& window, const std::string& options) {
+    return "<?xml version=\"1.0\" standalone=\"no\" ?>\n<settings>\n    <window>\n" + window +
+           "    </window>\n    <options " + options + " />\n</settings>\n";
 }
+
+const std::string DEFAULT_WINDOW = "        <position x=\"500\" y=\"200\" />\n"
+                                   "        <size maximized=\"false\" x=\"640\" y=\"800\" />\n";
 
 class SettingsFile : public ::testing::Test {
 protected:
@@ -24,21 +25,19 @@ protected:
     const std::wstring path_ = folder_.file("settings.xml");
 };
 
-TEST_F(SettingsFile, FirstRunCreatesTheFileWithDefaults) {
-    Settings settings(screen(1920, 1080));
-    EXPECT_TRUE(settings.load(path_));
-    EXPECT_EQ(folder_.read("settings.xml"),
-              "<?xml version=\"1.0\" standalone=\"no\" ?>\n"
-              "<settings>\n"
-              "    <window>\n"
-              "        <position x=\"500\" y=\"200\" />\n"
-              "        <size maximized=\"false\" x=\"640\" y=\"800\" />\n"
-              "    </window>\n"
-              "    <options build_number=\"0\" check_updates=\"true\" />\n"
-              "</settings>\n");
-    EXPECT_EQ(settings.position_x(), 500);
-    EXPECT_EQ(settings.size_y(), 800);
-    EXPECT_TRUE(settings.check_updates());
+TEST_F(SettingsFile, AMissingOrUnreadableFileIsCreatedWithTheDefaults) {
+    for (const char* content : {"", "<settings><options check_updates=\"false\">"}) {
+        SCOPED_TRACE(content);
+        if (*content)
+            folder_.write("settings.xml", content);
+        Settings settings(screen(1920, 1080));
+        EXPECT_TRUE(settings.load(path_));
+        EXPECT_EQ(folder_.read("settings.xml"),
+                  settings_document(DEFAULT_WINDOW, "build_number=\"0\" check_updates=\"true\""));
+        EXPECT_EQ(settings.position_x(), 500);
+        EXPECT_EQ(settings.size_y(), 800);
+        EXPECT_TRUE(settings.check_updates());
+    }
 }
 
 TEST_F(SettingsFile, SmallScreensGetFourFifthsButNotLessThanFourHundred) {
@@ -56,7 +55,10 @@ TEST_F(SettingsFile, StoredValuesAreUsedUnchangedAndChangesAreSaved) {
                   "<settings><window><position x=\"3000\" y=\"-20\"/>"
                   "<size x=\"900\" y=\"700\" maximized=\"True\"/></window>"
                   "<options check_updates=\"false\" build_number=\"17\"/></settings>");
-    Settings settings(unexpected_screen());
+    Settings settings([] {
+        ADD_FAILURE() << "the screen size is not needed here";
+        return ScreenSize{1920, 1080};
+    });
     EXPECT_TRUE(settings.load(path_));
     EXPECT_EQ(settings.position_x(), 3000);
     EXPECT_EQ(settings.position_y(), -20);
@@ -73,14 +75,9 @@ TEST_F(SettingsFile, StoredValuesAreUsedUnchangedAndChangesAreSaved) {
     settings.set_check_updates(true);
     ASSERT_TRUE(settings.save());
     EXPECT_EQ(folder_.read("settings.xml"),
-              "<?xml version=\"1.0\" standalone=\"no\" ?>\n"
-              "<settings>\n"
-              "    <window>\n"
-              "        <position x=\"-8\" y=\"12\" />\n"
-              "        <size maximized=\"false\" x=\"1024\" y=\"768\" />\n"
-              "    </window>\n"
-              "    <options build_number=\"17\" check_updates=\"true\" />\n"
-              "</settings>\n");
+              settings_document("        <position x=\"-8\" y=\"12\" />\n"
+                                "        <size maximized=\"false\" x=\"1024\" y=\"768\" />\n",
+                                "build_number=\"17\" check_updates=\"true\""));
 }
 
 TEST_F(SettingsFile, MissingPartsOfALoadedFileAreFilledButOptionsKept) {
@@ -90,22 +87,9 @@ TEST_F(SettingsFile, MissingPartsOfALoadedFileAreFilledButOptionsKept) {
     EXPECT_TRUE(settings.load(path_));
     ASSERT_TRUE(settings.save());
     EXPECT_EQ(folder_.read("settings.xml"),
-              "<?xml version=\"1.0\" standalone=\"no\" ?>\n"
-              "<settings>\n"
-              "    <window>\n"
-              "        <size maximized=\"false\" x=\"1000\" y=\"560\" />\n"
-              "        <position x=\"500\" y=\"200\" />\n"
-              "    </window>\n"
-              "    <options build_number=\"0\" check_updates=\"false\" />\n"
-              "</settings>\n");
-}
-
-TEST_F(SettingsFile, UnreadableFileIsReplacedByDefaults) {
-    folder_.write("settings.xml", "<settings><options check_updates=\"false\">");
-    Settings settings(screen(1920, 1080));
-    EXPECT_TRUE(settings.load(path_));
-    EXPECT_TRUE(settings.check_updates());
-    EXPECT_NE(folder_.read("settings.xml").find("check_updates=\"true\""), std::string::npos);
+              settings_document("        <size maximized=\"false\" x=\"1000\" y=\"560\" />\n"
+                                "        <position x=\"500\" y=\"200\" />\n",
+                                "build_number=\"0\" check_updates=\"false\""));
 }
 
 TEST_F(SettingsFile, FileThatCannotBeCreatedLeavesDefaultsInMemory) {

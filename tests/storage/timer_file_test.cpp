@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 struct TimerRule {
@@ -25,48 +27,34 @@ struct TimerRule {
     }
 };
 
-VisibilityTimer loaded_alone(const TimerRule& rule) {
-    DataModel model = model_with_groups({0});
-    EXPECT_TRUE(read_timers(
-        parsed("<settings><timers>" + rule.text() + "</timers></settings>").root(), model));
-    EXPECT_EQ(model.timer_count(), 1);
-    return model.timer(0);
+bool read_timer_rules(const std::string& rules, DataModel& model) {
+    return read_timers(parsed("<settings><timers>" + rules + "</timers></settings>").root(), model);
 }
 
-TEST(TimerFileLoad, ClockKeepsItsStateAndStopwatchComesBackInactiveFromMidnight) {
-    const VisibilityTimer clock = loaded_alone(TimerRule{});
-    EXPECT_TRUE(clock.enabled);
-    EXPECT_EQ(clock.type, VisibilityTimer::CLOCK);
-    EXPECT_EQ(clock.start_h * 3600 + clock.start_m * 60 + clock.start_s, 10 * 3600 + 20 * 60 + 30);
-    EXPECT_EQ(clock.duration_h, 1);
-
-    const VisibilityTimer stopwatch = loaded_alone(TimerRule{.type = 1});
-    EXPECT_FALSE(stopwatch.enabled);
-    EXPECT_EQ(stopwatch.type, VisibilityTimer::STOPWATCH);
-    EXPECT_EQ(stopwatch.start_h + stopwatch.start_m + stopwatch.start_s, 0);
-    EXPECT_EQ(stopwatch.duration_h, 1);
-}
-
-TEST(TimerFileLoad, FaultyRulesAreSkippedWithALineEach) {
-    const TimerRule seconds_only{.duration_h = 0, .duration_s = 30};
-    const TimerRule one_minute{.duration_h = 0, .duration_m = 1};
+TEST(TimerFileLoad, FaultyRulesAreSkippedWithALineEachAndAStopwatchComesBackInactive) {
     DataModel model = model_with_groups({0});
     const std::uint32_t first_free_id = next_timer_id() + 1;
     LogTail log;
-    EXPECT_TRUE(read_timers(parsed("<settings><timers>" + seconds_only.text() +
-                                   TimerRule{.type = 2}.text() + TimerRule{.group_id = 8}.text() +
-                                   "<rule enabled=\"true\" type=\"0\" start_h=\"1\"/>" +
-                                   one_minute.text() + "</timers></settings>")
-                                .root(),
-                            model));
-    ASSERT_EQ(model.timer_count(), 1);
-    EXPECT_EQ(model.timer(0).duration_m, 1);
-    EXPECT_EQ(model.timer(0).id, first_free_id + 2) << "a rule of unknown type takes no id";
+    EXPECT_TRUE(read_timer_rules(
+        TimerRule{.duration_h = 0, .duration_s = 30}.text() + TimerRule{.type = 2}.text() +
+            TimerRule{.group_id = 8}.text() + "<rule enabled=\"true\" type=\"0\" start_h=\"1\"/>" +
+            TimerRule{.duration_h = 0, .duration_m = 1}.text() + TimerRule{.type = 1}.text(),
+        model));
     EXPECT_EQ(log.lines(), (std::vector<std::wstring>{
                                L"Unable to load timer, missing or invalid settings.",
                                L"Unable to load timer, missing or invalid type.",
                                L"Timer loaded, but removed due to invalid group assocation.",
                                L"Unable to load timer, missing or invalid data."}));
+    ASSERT_EQ(model.timer_count(), 2);
+    const VisibilityTimer clock = model.timer(0);
+    EXPECT_EQ(clock.id, first_free_id + 2) << "a rule of unknown type takes no id";
+    EXPECT_EQ(std::tuple(clock.type, clock.enabled, clock.start_h, clock.start_m, clock.start_s,
+                         clock.duration_m),
+              std::tuple(VisibilityTimer::CLOCK, true, 10, 20, 30, 1));
+    const VisibilityTimer stopwatch = model.timer(1);
+    EXPECT_EQ(std::tuple(stopwatch.type, stopwatch.enabled, stopwatch.start_h, stopwatch.start_m,
+                         stopwatch.start_s, stopwatch.duration_h),
+              std::tuple(VisibilityTimer::STOPWATCH, false, 0, 0, 0, 1));
 
     LogTail missing_list;
     EXPECT_FALSE(read_timers(parsed("<settings><hotkeys/></settings>").root(), model));
@@ -76,14 +64,13 @@ TEST(TimerFileLoad, FaultyRulesAreSkippedWithALineEach) {
 
 TEST(TimerFileSave, StopwatchIsWrittenInactiveAndClockKeepsItsState) {
     DataModel model = model_with_groups({0, 3});
-    VisibilityTimer clock;
-    clock.group_id = 3;
-    clock.enabled = true;
-    clock.start_h = 9;
-    clock.start_m = 45;
-    clock.duration_h = 8;
-    clock.duration_m = 30;
-    clock.duration_s = 15;
+    const VisibilityTimer clock{.group_id = 3,
+                                .enabled = true,
+                                .start_h = 9,
+                                .start_m = 45,
+                                .duration_h = 8,
+                                .duration_m = 30,
+                                .duration_s = 15};
     VisibilityTimer stopwatch = clock;
     stopwatch.type = VisibilityTimer::STOPWATCH;
     stopwatch.group_id = 0;

@@ -7,20 +7,12 @@
 namespace {
 
 VisibilityTimer clock_timer(int start_h, int start_m, int duration_h, int duration_m) {
-    VisibilityTimer timer;
-    timer.type = VisibilityTimer::CLOCK;
-    timer.start_h = start_h;
-    timer.start_m = start_m;
-    timer.duration_h = duration_h;
-    timer.duration_m = duration_m;
-    return timer;
+    return {
+        .start_h = start_h, .start_m = start_m, .duration_h = duration_h, .duration_m = duration_m};
 }
 
-VisibilityTimer stopwatch(int start_h, int start_m, int start_s, int duration_h, int duration_m) {
-    VisibilityTimer timer = clock_timer(start_h, start_m, duration_h, duration_m);
-    timer.type = VisibilityTimer::STOPWATCH;
-    timer.start_s = start_s;
-    return timer;
+VisibilityTimer stopwatch(int hours, int minutes) {
+    return {.type = VisibilityTimer::STOPWATCH, .duration_h = hours, .duration_m = minutes};
 }
 
 TEST(ElapsedTime, CountsToTheNextOccurrenceOfTheEnd) {
@@ -31,13 +23,19 @@ TEST(ElapsedTime, CountsToTheNextOccurrenceOfTheEnd) {
     EXPECT_EQ(elapsed_time(INT_MIN, INT_MIN, INT_MAX, INT_MAX).hours, INT_MAX);
 }
 
-TEST(InPeriod, ClockAcrossMidnight) {
+TEST(InPeriod, ClockRunsAcrossMidnightIgnoresSecondsAndSurvivesExtremeDurations) {
     const VisibilityTimer timer = clock_timer(22, 0, 4, 0);
     EXPECT_TRUE(in_period(timer, 22, 0, 0));
     EXPECT_TRUE(in_period(timer, 23, 30, 0));
     EXPECT_TRUE(in_period(timer, 1, 59, 59));
     EXPECT_FALSE(in_period(timer, 2, 0, 0));
     EXPECT_FALSE(in_period(timer, 21, 59, 59));
+
+    VisibilityTimer with_seconds = clock_timer(9, 0, 0, 45);
+    with_seconds.start_s = 30;
+    EXPECT_FALSE(in_period(with_seconds, 9, 45, 0));
+    EXPECT_TRUE(in_period(with_seconds, 9, 44, 59));
+    EXPECT_TRUE(in_period(clock_timer(0, 0, INT_MAX, INT_MAX), 12, 0, 0));
 }
 
 TEST(InPeriod, ClockOfAlmostADayMissesOnlyTheMinuteBeforeItsStart) {
@@ -54,16 +52,11 @@ TEST(InPeriod, ClockOfAlmostADayMissesOnlyTheMinuteBeforeItsStart) {
     EXPECT_EQ(minutes_outside, 1);
 }
 
-TEST(InPeriod, ClockIgnoresSecondsAndSurvivesExtremeDurations) {
-    VisibilityTimer timer = clock_timer(9, 0, 0, 45);
-    timer.start_s = 30;
-    EXPECT_FALSE(in_period(timer, 9, 45, 0));
-    EXPECT_TRUE(in_period(timer, 9, 44, 59));
-    EXPECT_TRUE(in_period(clock_timer(0, 0, INT_MAX, INT_MAX), 12, 0, 0));
-}
-
 TEST(InPeriod, StopwatchEndsAtItsStartingSecondOrWhenATickComesLate) {
-    const VisibilityTimer timer = stopwatch(14, 5, 40, 0, 10);
+    VisibilityTimer timer = stopwatch(0, 10);
+    timer.start_h = 14;
+    timer.start_m = 5;
+    timer.start_s = 40;
     EXPECT_TRUE(in_period(timer, 14, 5, 40));
     EXPECT_TRUE(in_period(timer, 14, 15, 39));
     EXPECT_FALSE(in_period(timer, 14, 15, 40));
@@ -73,14 +66,11 @@ TEST(InPeriod, StopwatchEndsAtItsStartingSecondOrWhenATickComesLate) {
 }
 
 TEST(TimeOfDayText, UsesTwelveHourClock) {
-    EXPECT_EQ(time_of_day_text(9, 5), L"9:05 AM");
-    EXPECT_EQ(time_of_day_text(12, 0), L"12:00 PM");
-    EXPECT_EQ(time_of_day_text(0, 30), L"12:30 AM");
-    EXPECT_EQ(time_of_day_text(11, 59), L"11:59 AM");
-    EXPECT_EQ(time_of_day_text(13, 10), L"1:10 PM");
-    EXPECT_EQ(time_of_day_text(23, 59), L"11:59 PM");
-    EXPECT_EQ(time_of_day_text(24, 0), L"0:00 AM");
-    EXPECT_EQ(time_of_day_text(-1, 0), L"0:00 AM");
+    std::wstring texts;
+    for (const auto& [hour, minute] :
+         {std::pair{9, 5}, {12, 0}, {0, 30}, {11, 59}, {13, 10}, {23, 59}, {24, 0}, {-1, 0}})
+        texts += time_of_day_text(hour, minute) + L"|";
+    EXPECT_EQ(texts, L"9:05 AM|12:00 PM|12:30 AM|11:59 AM|1:10 PM|11:59 PM|0:00 AM|0:00 AM|");
 }
 
 TEST(PeriodText, ReadsInWords) {
@@ -90,19 +80,18 @@ TEST(PeriodText, ReadsInWords) {
         {clock_timer(9, 0, 1, 1), L"9:00 AM until 10:01 AM, (1 hour and 1 minute)"},
         {clock_timer(23, 50, 0, 20), L"11:50 PM until 12:10 AM, (20 minutes)"},
         {clock_timer(9, 0, 0, 0), L"No timer duration has been specified"},
-        {stopwatch(0, 0, 0, 0, 0), L"No timer duration has been specified"},
-        {stopwatch(0, 0, 0, 1, 30), L"1 hour and 30 minutes"},
-        {stopwatch(0, 0, 0, 2, 0), L"2 hours"},
-        {stopwatch(0, 0, 0, 0, 1), L"1 minute"}};
+        {stopwatch(0, 0), L"No timer duration has been specified"},
+        {stopwatch(1, 30), L"1 hour and 30 minutes"},
+        {stopwatch(2, 0), L"2 hours"},
+        {stopwatch(0, 1), L"1 minute"}};
     for (const auto& [timer, text] : cases)
         EXPECT_EQ(period_text(timer), text);
 }
 
 TEST(EndTime, CarriesSecondsMinutesAndWrapsTheHour) {
-    VisibilityTimer timer = clock_timer(23, 59, 0, 0);
-    timer.start_s = 30;
-    timer.duration_s = 30;
-    EXPECT_EQ(end_time(timer), (HoursAndMinutes{0, 0}));
+    const VisibilityTimer seconds_carry{
+        .start_h = 23, .start_m = 59, .start_s = 30, .duration_s = 30};
+    EXPECT_EQ(end_time(seconds_carry), (HoursAndMinutes{0, 0}));
     EXPECT_EQ(end_time(clock_timer(20, 40, 5, 30)), (HoursAndMinutes{2, 10}));
     EXPECT_LT(end_time(clock_timer(INT_MAX, INT_MAX, INT_MAX, INT_MAX)).hours, 24);
     EXPECT_EQ(period_text(clock_timer(INT_MAX, 0, 1, 0)).substr(0, 13), L"0:00 AM until");
@@ -117,7 +106,7 @@ TEST(DescriptionText, SaysWhatAndWhen) {
     clock.group_id = 2;
     EXPECT_EQ(description_text(clock, model),
               L"This timer will hide \"Web Browsers\" from 9:00 AM until 5:00 PM, (8 hours).");
-    VisibilityTimer watch = stopwatch(0, 0, 0, 0, 45);
+    VisibilityTimer watch = stopwatch(0, 45);
     watch.group_id = 2;
     EXPECT_EQ(description_text(watch, model),
               L"This timer will hide \"Web Browsers\" for 45 minutes.");
