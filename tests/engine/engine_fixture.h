@@ -14,17 +14,11 @@
 #include <vector>
 
 inline Pattern title_pattern(int compare, const std::wstring& phrase) {
-    Pattern pattern;
-    pattern.compare = compare;
-    pattern.applies_to = Pattern::WINDOW_TITLE;
-    pattern.phrase = phrase;
-    return pattern;
+    return {compare, Pattern::WINDOW_TITLE, phrase};
 }
 
 inline Pattern image_pattern(int compare, const std::wstring& phrase) {
-    Pattern pattern = title_pattern(compare, phrase);
-    pattern.applies_to = Pattern::IMAGE_NAME;
-    return pattern;
+    return {compare, Pattern::IMAGE_NAME, phrase};
 }
 
 inline Group make_group(int id, const std::vector<Pattern>& patterns) {
@@ -53,6 +47,13 @@ protected:
     }
 
     int index_of(WindowHandle window) const { return model.windows.find_index(window); }
+
+    void hide(WindowHandle window, int owner = HiddenWindowRegister::NO_OWNER) {
+        engine.hide_window(index_of(window), owner);
+    }
+
+    // Lets a pass see what the last actions did.
+    void settle() { engine.enumerate_windows(); }
 
     bool is_shown(WindowHandle window) { return system.window(window).visible; }
 

@@ -2,15 +2,15 @@
 
 #include <gtest/gtest.h>
 
-TEST(FileNameOf, TakesThePartAfterTheLastSeparator) {
-    EXPECT_EQ(file_name_of(L"\\Device\\HarddiskVolume2\\Windows\\notepad.exe"), L"notepad.exe");
-    EXPECT_EQ(file_name_of(L"C:/Program Files/App/App.EXE"), L"App.EXE");
-    EXPECT_EQ(file_name_of(L"C:\\mixed/dir\\tool.exe"), L"tool.exe");
-}
-
-TEST(FileNameOf, IsEmptyWithoutSeparatorOrAfterATrailingOne) {
-    EXPECT_EQ(file_name_of(L""), L"");
-    EXPECT_EQ(file_name_of(L"notepad.exe"), L"");
-    EXPECT_EQ(file_name_of(L"\\Device\\Folder\\"), L"");
-    EXPECT_EQ(file_name_of(L"C:/Folder/"), L"");
+TEST(FileNameOf, TakesThePartAfterTheLastSeparatorIfAny) {
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"\\Device\\HarddiskVolume2\\Windows\\notepad.exe", L"notepad.exe"},
+        {L"C:/Program Files/App/App.EXE", L"App.EXE"},
+        {L"C:\\mixed/dir\\tool.exe", L"tool.exe"},
+        {L"", L""},
+        {L"notepad.exe", L""},
+        {L"\\Device\\Folder\\", L""},
+        {L"C:/Folder/", L""}};
+    for (const auto& [path, name] : cases)
+        EXPECT_EQ(file_name_of(path), name) << path;
 }

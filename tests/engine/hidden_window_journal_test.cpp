@@ -40,14 +40,7 @@ protected:
             indices.push_back(index_of(window));
         std::sort(indices.begin(), indices.end());
         engine.hide_windows(indices);
-        engine.enumerate_windows();
-    }
-
-    std::vector<WindowHandle> journaled(const HiddenWindowJournal& source) const {
-        std::vector<WindowHandle> windows;
-        for (const auto& entry : source.entries())
-            windows.push_back(entry.hwnd);
-        return windows;
+        settle();
     }
 
     // What the file holds for this boot, as the next run reads it.
@@ -65,11 +58,15 @@ protected:
         return next_engine.keep_journal(next_journal);
     }
 
-    std::vector<WindowHandle> next_run_hidden() {
+    std::vector<int> next_run_hidden_indices() {
         std::vector<int> indices;
         next_engine.find_hidden_matches(match_all_pattern(), false, indices, true);
+        return indices;
+    }
+
+    std::vector<WindowHandle> next_run_hidden() {
         std::vector<WindowHandle> windows;
-        for (const int index : indices)
+        for (const int index : next_run_hidden_indices())
             windows.push_back(next_model.windows.record(index).hwnd);
         return windows;
     }
@@ -86,26 +83,20 @@ protected:
     HiddenWindowJournal next_journal{path, system.boot_session()};
 };
 
-TEST_F(HiddenWindowJournalTest, TheFileFollowsTheWindowsHiddenAndShown) {
-    hide({editor, chat});
-    EXPECT_EQ(on_disk(), (std::vector<WindowHandle>{editor, chat}));
+TEST_F(HiddenWindowJournalTest, TheFileFollowsTheWindowsHiddenShownAndClosed) {
+    hide({editor, chat, mail});
+    EXPECT_EQ(on_disk(), (std::vector<WindowHandle>{editor, chat, mail}));
     EXPECT_EQ(journal.entries()[0].show_cmd, show_command::MAXIMIZED);
 
     engine.show_window(index_of(editor));
-    EXPECT_EQ(on_disk(), (std::vector<WindowHandle>{chat}));
+    EXPECT_EQ(on_disk(), (std::vector<WindowHandle>{chat, mail}));
 
-    std::vector<int> hidden;
-    engine.find_hidden_matches(match_all_pattern(), false, hidden, true);
-    engine.show_windows(hidden);
-    EXPECT_TRUE(on_disk().empty());
-}
-
-TEST_F(HiddenWindowJournalTest, AClosedWindowLeavesTheFileAtTheNextPass) {
-    hide({editor, chat});
     system.close_window(chat);
-    engine.enumerate_windows();
+    settle();
+    EXPECT_EQ(on_disk(), (std::vector<WindowHandle>{mail}));
 
-    EXPECT_EQ(on_disk(), (std::vector<WindowHandle>{editor}));
+    engine.show_windows({index_of(mail)});
+    EXPECT_TRUE(on_disk().empty());
 }
 
 TEST_F(HiddenWindowJournalTest, WindowsLeftHiddenAreTakenBackByTheNextRun) {
@@ -127,7 +118,7 @@ TEST_F(HiddenWindowJournalTest, WindowsLeftHiddenAreTakenBackByTheNextRun) {
 TEST_F(HiddenWindowJournalTest, EntriesThatNoLongerNameTheirWindowAreDroppedAndNeverShown) {
     const auto shown_meanwhile = add_process_window(L"Notes", L"notes.exe");
     const auto same_image_new_process = add_process_window(L"Music", L"player.exe");
-    engine.enumerate_windows();
+    settle();
     hide({editor, chat, mail, shown_meanwhile, same_image_new_process});
 
     system.close_window(editor);
@@ -143,9 +134,7 @@ TEST_F(HiddenWindowJournalTest, EntriesThatNoLongerNameTheirWindowAreDroppedAndN
     EXPECT_EQ(restart(), 1);
 
     EXPECT_EQ(next_run_hidden(), (std::vector<WindowHandle>{mail}));
-    std::vector<int> hidden;
-    next_engine.find_hidden_matches(match_all_pattern(), false, hidden, true);
-    next_engine.show_windows(hidden);
+    next_engine.show_windows(next_run_hidden_indices());
     EXPECT_FALSE(is_shown(chat));
     EXPECT_FALSE(is_shown(same_image_new_process));
     for (const auto& request : system.show_requests)

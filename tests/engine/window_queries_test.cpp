@@ -8,13 +8,7 @@ protected:
         mail = add_process_window(L"Inbox - Mail", L"mail.exe");
         hidden_elsewhere = add_window(L"Hidden By Someone Else", show_command::NORMAL, false);
         model.add_ignore_pattern(title_pattern(Pattern::EXACTLY_MATCHES, L"Start"));
-        engine.enumerate_windows();
-    }
-
-    // Hides through the engine and lets a pass see the result.
-    void hide(WindowHandle window) {
-        engine.hide_window(index_of(window), HiddenWindowRegister::NO_OWNER);
-        engine.enumerate_windows();
+        settle();
     }
 
     std::vector<WindowHandle> visible_matches(const Pattern& pattern) {
@@ -23,9 +17,9 @@ protected:
         return handles_at(indices);
     }
 
-    std::vector<WindowHandle> hidden_matches(const Pattern& pattern, bool include_all) {
+    std::vector<WindowHandle> hidden_matches(bool include_all = false) {
         std::vector<int> indices;
-        engine.find_hidden_matches(pattern, include_all, indices, true);
+        engine.find_hidden_matches(match_all_pattern(), include_all, indices, true);
         return handles_at(indices);
     }
 
@@ -41,54 +35,37 @@ TEST_F(WindowQueries, VisibleMatchesLeaveOutIgnoredAndHiddenWindows) {
     EXPECT_EQ(visible_matches(image_pattern(Pattern::EXACTLY_MATCHES, L"MAIL.EXE")),
               (std::vector<WindowHandle>{mail}));
     EXPECT_TRUE(visible_matches(title_pattern(Pattern::EXACTLY_MATCHES, L"mail.exe")).empty());
-    // An ignore pattern on the image name wins over a title pattern.
-    model.add_ignore_pattern(image_pattern(Pattern::CONTAINS, L"notepad"));
-    EXPECT_TRUE(visible_matches(title_pattern(Pattern::CONTAINS, L"Notepad")).empty());
-}
 
-TEST_F(WindowQueries, MergingWithoutClearKeepsTheListSortedAndFreeOfDuplicates) {
+    // Merging without clearing keeps the list sorted and free of duplicates.
     std::vector<int> indices{index_of(mail)};
     engine.find_visible_matches(title_pattern(Pattern::CONTAINS, L"-"), indices, false);
     engine.find_visible_matches(image_pattern(Pattern::STARTS_WITH, L"note"), indices, false);
     EXPECT_EQ(handles_at(indices), (std::vector<WindowHandle>{notepad, mail}));
 
-    engine.find_visible_matches(title_pattern(Pattern::CONTAINS, L"Mail"), indices, true);
-    EXPECT_EQ(handles_at(indices), (std::vector<WindowHandle>{mail}));
+    // An ignore pattern on the image name wins over a title pattern.
+    model.add_ignore_pattern(image_pattern(Pattern::CONTAINS, L"notepad"));
+    EXPECT_TRUE(visible_matches(title_pattern(Pattern::CONTAINS, L"Notepad")).empty());
 }
 
-TEST_F(WindowQueries, HiddenMatchesAreOnlyWindowsThisProgramHidThatAreNotIgnored) {
+TEST_F(WindowQueries, HiddenMatchesAreTheWindowsThisProgramHidThatAreNotIgnored) {
     hide(mail);
-    hide(start); // hidden before the ignore rule could say otherwise, e.g. by a tab button
-
-    EXPECT_EQ(hidden_matches(match_all_pattern(), false), (std::vector<WindowHandle>{mail}));
-    EXPECT_EQ(hidden_matches(match_all_pattern(), true),
-              (std::vector<WindowHandle>{mail, hidden_elsewhere}));
-    EXPECT_TRUE(engine.was_hidden_this_session(start));
-}
-
-TEST_F(WindowQueries, AWindowShownAgainIsNoLongerAHiddenMatch) {
-    hide(mail);
-    engine.show_window(index_of(mail));
-    system.window(mail).visible = false; // hidden again, by its own application
-
-    engine.enumerate_windows();
-
-    EXPECT_TRUE(hidden_matches(match_all_pattern(), false).empty());
-    EXPECT_FALSE(engine.was_hidden_this_session(mail));
-}
-
-TEST_F(WindowQueries, RecordsStayStaleUntilThePassAfterAnAction) {
-    engine.hide_window(index_of(mail), HiddenWindowRegister::NO_OWNER);
-
+    hide(start, 22921); // hidden before the ignore rule could say otherwise, e.g. by a tab button
+    // The records stay as they were until the pass after an action.
     EXPECT_EQ(visible_matches(match_all_pattern()), (std::vector<WindowHandle>{notepad, mail}));
-    EXPECT_TRUE(hidden_matches(match_all_pattern(), false).empty());
-}
+    EXPECT_TRUE(hidden_matches().empty());
+    settle();
 
-TEST_F(WindowQueries, HasOwnerOnlyForWindowsAVisibilityTimerHid) {
-    engine.hide_window(index_of(notepad), 22921);
-    engine.hide_window(index_of(mail), HiddenWindowRegister::NO_OWNER);
-
-    EXPECT_TRUE(engine.has_owner(model.windows.record(index_of(notepad))));
+    EXPECT_EQ(hidden_matches(), (std::vector<WindowHandle>{mail}));
+    EXPECT_EQ(hidden_matches(true), (std::vector<WindowHandle>{mail, hidden_elsewhere}));
+    EXPECT_TRUE(engine.was_hidden_this_session(start));
+    EXPECT_TRUE(engine.has_owner(model.windows.record(index_of(start))));
     EXPECT_FALSE(engine.has_owner(model.windows.record(index_of(mail))));
     EXPECT_FALSE(engine.has_owner(model.windows.record(index_of(hidden_elsewhere))));
+
+    // A window shown again and then hidden by its own application is no longer one of them.
+    engine.show_window(index_of(mail));
+    system.window(mail).visible = false;
+    settle();
+    EXPECT_TRUE(hidden_matches().empty());
+    EXPECT_FALSE(engine.was_hidden_this_session(mail));
 }

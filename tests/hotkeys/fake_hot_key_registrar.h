@@ -3,6 +3,7 @@
 #include "hotkeys/hot_key_registrar.h"
 #include "hotkeys/hot_key_registration_warning.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <set>
@@ -29,23 +30,16 @@ public:
                           std::uint32_t key_code) override {
         registration_attempts.push_back(id);
         const Combination combination{modifiers, key_code};
-        if (held_elsewhere.contains(combination) || held.contains(id) || holds(combination)) {
+        const bool held_here = std::any_of(held.begin(), held.end(), [&](const auto& entry) {
+            return entry.second == combination;
+        });
+        if (held_elsewhere.contains(combination) || held.contains(id) || held_here) {
             return false;
         }
         held[id] = combination;
         return true;
     }
     void unregister_hot_key(std::uint32_t id) override { held.erase(id); }
-
-private:
-    bool holds(const Combination& combination) const {
-        for (const auto& [id, held_combination] : held) {
-            if (held_combination == combination) {
-                return true;
-            }
-        }
-        return false;
-    }
 };
 
 class RecordingWarnings final : public engine::warning_display {

@@ -1,7 +1,6 @@
 #include "hotkeys/hot_key_registration.h"
 
 #include "hotkeys/fake_hot_key_registrar.h"
-#include "hotkeys/hot_key_combination.h"
 
 #include <gtest/gtest.h>
 
@@ -14,16 +13,10 @@ constexpr std::uint32_t KEY_F5 = 116;
 constexpr std::uint32_t KEY_DELETE = 46;
 
 HotKey ctrl_key(std::uint32_t key_code) {
-    return combination(true, false, false, false, key_code);
+    return {.mod_ctrl = true, .key_code = key_code};
 }
 
 } // namespace
-
-TEST(ModifierFlags, AreTheSystemsAltControlShiftAndWindowsBits) {
-    EXPECT_EQ(modifier_flags(combination(false, true, false, false, KEY_A)), 1u);
-    EXPECT_EQ(modifier_flags(combination(true, false, false, false, KEY_A)), 2u);
-    EXPECT_EQ(modifier_flags(combination(false, false, true, true, KEY_A)), 12u);
-}
 
 class HotKeyRegistrationTest : public ::testing::Test {
 protected:
@@ -36,6 +29,9 @@ protected:
         model.set_event_hot_key(slot, hot_key);
         return hot_key.id;
     }
+    HotKeyTestResult test(const HotKey& candidate) {
+        return test_hot_key(candidate, model, system);
+    }
 
     DataModel model;
     FakeHotKeyRegistrar system;
@@ -43,34 +39,31 @@ protected:
     std::optional<HotKeyRegistration> registration{std::in_place, model, system, warnings};
 };
 
-TEST_F(HotKeyRegistrationTest, RegistersTheEventSlotsFirstThenTheGroupHotKeysInOrder) {
+TEST_F(HotKeyRegistrationTest, RegistersTheEventSlotsFirstThenTheGroupHotKeysButNoneWithoutAKey) {
     const auto first = add_group_hot_key(ctrl_key(KEY_A));
-    const auto second = add_group_hot_key(combination(false, false, true, false, KEY_F5));
-    const auto show_all = set_event(EVENT_SHOW_ALL_WINDOWS, ctrl_key(KEY_DELETE));
-    const auto toggle_all = set_event(EVENT_TOGGLE_ALL_WINDOWS, ctrl_key(KEY_F5));
-
-    registration->register_hot_keys();
-
-    EXPECT_EQ(registration->registered_ids(),
-              (std::vector<std::uint32_t>{toggle_all, show_all, first, second}));
-    EXPECT_EQ(system.held.at(second), (Combination{4, KEY_F5}));
-    EXPECT_TRUE(warnings.shown.empty());
-}
-
-TEST_F(HotKeyRegistrationTest, NeverRegistersOrReportsAHotKeyWithoutAKey) {
-    set_event(EVENT_HIDE_ALL_WINDOWS, combination(false, false, true, false, UNSPECIFIED_KEY));
     add_group_hot_key(ctrl_key(UNSPECIFIED_KEY));
+    const auto second = add_group_hot_key({.mod_shift = true, .mod_win = true, .key_code = KEY_F5});
+    const auto show_all = set_event(EVENT_SHOW_ALL_WINDOWS, {.mod_alt = true, .key_code = KEY_A});
+    const auto toggle_all = set_event(EVENT_TOGGLE_ALL_WINDOWS, ctrl_key(KEY_F5));
+    set_event(EVENT_HIDE_ALL_WINDOWS, {.mod_shift = true});
 
     registration->register_hot_keys();
 
-    EXPECT_TRUE(system.registration_attempts.empty());
+    const std::vector<std::uint32_t> in_order{toggle_all, show_all, first, second};
+    EXPECT_EQ(system.registration_attempts, in_order);
+    EXPECT_EQ(registration->registered_ids(), in_order);
+    // The system's modifier bits: Alt 1, Control 2, Shift 4, Windows 8.
+    EXPECT_EQ(system.held, (std::map<std::uint32_t, Combination>{{toggle_all, {2, KEY_F5}},
+                                                                 {show_all, {1, KEY_A}},
+                                                                 {first, {2, KEY_A}},
+                                                                 {second, {12, KEY_F5}}}));
     EXPECT_TRUE(warnings.shown.empty());
 }
 
 TEST_F(HotKeyRegistrationTest, ReportsEachRefusedHotKeyOnceAndRegistersTheRest) {
     const auto first = add_group_hot_key(ctrl_key(KEY_A));
     add_group_hot_key(ctrl_key(KEY_A));
-    add_group_hot_key(combination(true, true, false, false, KEY_DELETE));
+    add_group_hot_key({.mod_ctrl = true, .mod_alt = true, .key_code = KEY_DELETE});
     const auto last = add_group_hot_key(ctrl_key(KEY_F5));
     system.held_elsewhere.insert({3, KEY_DELETE});
 
@@ -126,31 +119,33 @@ TEST_F(HotKeyRegistrationTest, CancellingAnEditorLeavesTheSameRegistrations) {
     auto copy = model.hot_key(1);
     copy.key_code = KEY_DELETE;
     ASSERT_EQ(copy.id, edited);
-    test_hot_key(copy, model, system); // the user tries a clash, then cancels
+    test(copy); // the user tries a clash, then cancels
     registration->register_hot_keys();
 
     EXPECT_EQ(registration->registered_ids(), ids_before);
     EXPECT_EQ(system.held, held_before);
 }
 
-class TestHotKey : public HotKeyRegistrationTest {};
+using TestHotKey = HotKeyRegistrationTest;
 
-TEST_F(TestHotKey, AHotKeyWithoutModifiersAndKeyIsUsableWithoutAsking) {
-    system.held_elsewhere.insert({0, UNSPECIFIED_KEY});
-
-    EXPECT_EQ(test_hot_key(HotKey{}, model, system), (HotKeyTestResult{true, false}));
-    EXPECT_TRUE(system.registration_attempts.empty());
-}
-
-TEST_F(TestHotKey, OnlyTheSameModifiersAndKeyAsAnotherGroupHotKeyOrEventAreInUse) {
+TEST_F(TestHotKey, InUseOnlyForTheSameModifiersAndKeyAsAnotherHotKeyOfTheModel) {
     add_group_hot_key(ctrl_key(KEY_A));
     set_event(EVENT_HIDE_ALL_WINDOWS, ctrl_key(KEY_F5));
+    system.held_elsewhere.insert({0, UNSPECIFIED_KEY});
+    system.held_elsewhere.insert({3, KEY_A});
 
-    EXPECT_EQ(test_hot_key(ctrl_key(KEY_A), model, system), (HotKeyTestResult{false, true}));
-    EXPECT_EQ(test_hot_key(ctrl_key(KEY_F5), model, system), (HotKeyTestResult{false, true}));
+    // Without modifiers and key a hot key is usable without asking the system.
+    EXPECT_EQ(test(HotKey{}), (HotKeyTestResult{true, false}));
+    EXPECT_EQ(test(ctrl_key(KEY_A)), (HotKeyTestResult{false, true}));
+    EXPECT_EQ(test(ctrl_key(KEY_F5)), (HotKeyTestResult{false, true}));
     EXPECT_TRUE(system.registration_attempts.empty());
-    EXPECT_TRUE(test_hot_key(combination(true, false, true, false, KEY_A), model, system).usable);
-    EXPECT_TRUE(test_hot_key(ctrl_key(KEY_DELETE), model, system).usable);
+
+    EXPECT_TRUE(test({.mod_ctrl = true, .mod_shift = true, .key_code = KEY_A}).usable);
+    EXPECT_TRUE(test(ctrl_key(KEY_DELETE)).usable);
+    // Another application holds this one: not usable, but not in use by this program.
+    EXPECT_EQ(test({.mod_ctrl = true, .mod_alt = true, .key_code = KEY_A}),
+              (HotKeyTestResult{false, false}));
+    EXPECT_TRUE(system.held.empty());
 }
 
 TEST_F(TestHotKey, AnUnchangedHotKeyIsUsableOnceThePageReleasedItsRegistrations) {
@@ -159,15 +154,7 @@ TEST_F(TestHotKey, AnUnchangedHotKeyIsUsableOnceThePageReleasedItsRegistrations)
     registration->register_hot_keys();
     registration->unregister_hot_keys();
 
-    EXPECT_EQ(test_hot_key(model.hot_key(0), model, system), (HotKeyTestResult{true, false}));
-    EXPECT_EQ(test_hot_key(model.event_hot_key(EVENT_SHOW_ALL_WINDOWS), model, system),
-              (HotKeyTestResult{true, false}));
-    EXPECT_TRUE(system.held.empty());
-}
-
-TEST_F(TestHotKey, ACombinationAnotherApplicationHoldsIsNotUsableButNotInUse) {
-    system.held_elsewhere.insert({2, KEY_A});
-
-    EXPECT_EQ(test_hot_key(ctrl_key(KEY_A), model, system), (HotKeyTestResult{false, false}));
+    EXPECT_EQ(test(model.hot_key(0)), (HotKeyTestResult{true, false}));
+    EXPECT_EQ(test(model.event_hot_key(EVENT_SHOW_ALL_WINDOWS)), (HotKeyTestResult{true, false}));
     EXPECT_TRUE(system.held.empty());
 }

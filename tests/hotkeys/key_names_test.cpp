@@ -1,7 +1,5 @@
 #include "hotkeys/key_names.h"
 
-#include "hotkeys/hot_key_combination.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
@@ -45,36 +43,35 @@ TEST(KeyChoices, MapPositionsAndCodesBothWays) {
 
 TEST(CombinationText, JoinsModifiersAndKeyWithSingleSpaces) {
     const std::pair<HotKey, const wchar_t*> cases[] = {
-        {combination(true, true, false, false, 46), L"CTRL + ALT + Delete"},
-        {combination(false, false, true, false, 116), L"SHIFT + F5"},
-        {combination(false, false, false, false, 'A'), L"A"},
-        {combination(true, false, false, false, UNSPECIFIED_KEY), L"CTRL + Unspecified"},
-        {combination(true, true, true, true, 135), L"CTRL + ALT + SHIFT + WIN + F24"},
-        {combination(false, false, false, true, 200), L"WIN + Unknown"}};
+        {{.mod_ctrl = true, .mod_alt = true, .key_code = 46}, L"CTRL + ALT + Delete"},
+        {{.mod_shift = true, .key_code = 116}, L"SHIFT + F5"},
+        {{.key_code = 'A'}, L"A"},
+        {{.mod_ctrl = true}, L"CTRL + Unspecified"},
+        {{.mod_ctrl = true, .mod_alt = true, .mod_shift = true, .mod_win = true, .key_code = 135},
+         L"CTRL + ALT + SHIFT + WIN + F24"},
+        {{.mod_win = true, .key_code = 200}, L"WIN + Unknown"}};
     for (const auto& [hot_key, text] : cases)
         EXPECT_EQ(combination_text(hot_key), text);
 }
 
 TEST(ActionAndEventNames, CoverTheKnownValues) {
-    EXPECT_EQ(action_name(0), L"Toggle Visibility");
-    EXPECT_EQ(action_name(1), L"Show Only");
-    EXPECT_EQ(action_name(2), L"Hide Only");
-    EXPECT_EQ(action_name(7), L"Unknown");
-    EXPECT_EQ(event_name(EVENT_TOGGLE_ALL_WINDOWS), L"Toggle Visibility of All Windows");
-    EXPECT_EQ(event_name(EVENT_HIDE_ACTIVE_WINDOW), L"Hide The Active Window");
-    EXPECT_EQ(event_name(EVENT_HIDE_ALL_EXCEPT_ACTIVE), L"Hide All Except Active Window");
-    EXPECT_EQ(event_name(EVENT_SHOW_ALL_WINDOWS), L"Show All Windows");
-    EXPECT_EQ(event_name(EVENT_HIDE_ALL_WINDOWS), L"Hide All Windows");
+    std::wstring names;
+    for (std::uint32_t action : {0, 1, 2, 7})
+        names += action_name(action) + L"|";
+    for (int slot = 0; slot < EVENT_COUNT; ++slot)
+        names += event_name(slot) + L"|";
+    EXPECT_EQ(names, L"Toggle Visibility|Show Only|Hide Only|Unknown|Toggle Visibility of All "
+                     L"Windows|Hide The Active Window|Hide All Except Active Window|Show All "
+                     L"Windows|Hide All Windows|");
 }
 
 TEST(GroupText, NamesTheFirstGroupWithTheIdOrSaysThereIsNone) {
     DataModel model;
-    Group browsers(4);
-    browsers.set_name(L"Web Browsers");
-    model.add_group(browsers);
-    Group other(4);
-    other.set_name(L"Other");
-    model.add_group(other);
+    for (const wchar_t* name : {L"Web Browsers", L"Other"}) {
+        Group group(4);
+        group.set_name(name);
+        model.add_group(group);
+    }
     EXPECT_EQ(group_text(4, model), L"Applies to group \"Web Browsers\"");
     EXPECT_EQ(group_text(-1, model), L"Invalid group association.");
     EXPECT_EQ(group_text(5, model), L"Invalid group association.");
