@@ -50,23 +50,17 @@ protected:
         HotKey show_all = ctrl_alt_hot_key(VK_F6, HotKey::TOGGLE_VISIBILITY, -1);
         show_all.id = model.event_hot_key(EVENT_SHOW_ALL_WINDOWS).id;
         model.set_event_hot_key(EVENT_SHOW_ALL_WINDOWS, show_all);
-        probe_ = CreateWindowExW(0, L"STATIC", L"Probe", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
-                                 nullptr, nullptr, nullptr);
         create_pages();
         host.pages.switch_to_tab(HOT_KEYS);
     }
-    void TearDown() override {
-        PageTest::TearDown();
-        DestroyWindow(probe_);
-    }
 
-    // Whether some window holds the combination with the system now: another window of the
-    // test cannot register it.
-    bool held(const Combination& keys) const {
-        if (!RegisterHotKey(probe_, 1, keys.modifiers, keys.key)) {
+    // Whether some window holds the combination with the system now: the test's thread cannot
+    // register it.
+    static bool held(const Combination& keys) {
+        if (!RegisterHotKey(nullptr, 1, keys.modifiers, keys.key)) {
             return true;
         }
-        UnregisterHotKey(probe_, 1);
+        UnregisterHotKey(nullptr, 1);
         return false;
     }
     // Which of the page's starting combinations are held, in the order work, games, show all.
@@ -77,9 +71,6 @@ protected:
     void press_key_in_list(WPARAM key) const { SendMessageW(list(HOT_KEYS), WM_KEYDOWN, key, 0); }
 
     ModalScript script;
-
-private:
-    HWND probe_ = nullptr;
 };
 
 TEST_F(HotKeysPage, ListsTheHotKeysAndHoldsThemForTheLifeOfThePage) {
@@ -138,9 +129,7 @@ TEST_F(HotKeysPage, AddOpensTheEditorOnCtrlShiftAndHoldsTheNewHotKeyAfterOk) {
 }
 
 TEST_F(HotKeysPage, AddRefusesAnEventsCombinationAndOneAnotherWindowHoldsAndKeepsTheEditorOpen) {
-    const HWND other = CreateWindowExW(0, L"STATIC", L"Other", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
-                                       nullptr, nullptr, nullptr);
-    ASSERT_TRUE(RegisterHotKey(other, 7, MOD_CONTROL | MOD_SHIFT, 'J'));
+    ASSERT_TRUE(RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_SHIFT, 'J')) << "held elsewhere";
     Texts refusals;
     const auto read_refusal = [&refusals](HWND box) {
         refusals.push_back(user::message_of(box));
@@ -167,8 +156,7 @@ TEST_F(HotKeysPage, AddRefusesAnEventsCombinationAndOneAnotherWindowHoldsAndKeep
     });
     const ModelLists before(model);
     click_through(script, HOT_KEYS, IDC_PAGE_ADD);
-    UnregisterHotKey(other, 7);
-    DestroyWindow(other);
+    UnregisterHotKey(nullptr, 7);
     EXPECT_EQ(refusals,
               (Texts{L"The hot key combination you've selected is already in use.",
                      L"The hot key combination you've selected appears to be registered by "

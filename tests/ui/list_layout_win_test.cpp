@@ -12,12 +12,6 @@ TEST(ColumnSpans, TextStartsTwoPixelsInAndSeparatorsCloseEachColumn) {
     EXPECT_TRUE(column_spans(0, {}).empty());
 }
 
-TEST(Stripes, AlternateByDisplayPosition) {
-    EXPECT_FALSE(is_odd_row(0));
-    EXPECT_TRUE(is_odd_row(1));
-    EXPECT_FALSE(is_odd_row(2));
-}
-
 TEST(CompareFolded, FoldsOnlyTheLettersAToZ) {
     EXPECT_EQ(compare_folded(L"Alpha", L"aLPHA"), 0);
     EXPECT_LT(compare_folded(L"_x", L"a"), 0);
@@ -26,22 +20,6 @@ TEST(CompareFolded, FoldsOnlyTheLettersAToZ) {
     EXPECT_GT(compare_folded(L"b", L"ABC"), 0);
     // Letters beyond A to Z keep their case.
     EXPECT_NE(compare_folded(L"\u00C9", L"\u00E9"), 0);
-}
-
-TEST(SortOrder, ANewColumnSortsAscendingTheSameOneFlips) {
-    SortOrder order;
-    WindowRecord first{L"alpha", L"zeta.exe"};
-    WindowRecord second{L"Beta", L"able.exe"};
-    EXPECT_LT(order.compare(first, second), 0);
-    order.click(0);
-    EXPECT_FALSE(order.ascending);
-    EXPECT_GT(order.compare(first, second), 0);
-    order.click(1);
-    EXPECT_EQ(order.column, 1);
-    EXPECT_TRUE(order.ascending);
-    EXPECT_GT(order.compare(first, second), 0);
-    order.click(1);
-    EXPECT_LT(order.compare(first, second), 0);
 }
 
 TEST(WindowPageLayout, StretchesSearchBoxAndListAndSharesTheWidthBetweenColumns) {

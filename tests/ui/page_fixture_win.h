@@ -189,46 +189,29 @@ protected:
         return ids[page];
     }
 
-    std::wstring cell(int page, int row, int column) const {
-        wchar_t text[1024] = {};
-        ListView_GetItemText(list(page), row, column, text, 1024);
-        return text;
-    }
-
-    // The texts of one column, in display order.
-    std::vector<std::wstring> column(int page, int column_index = 0) const {
+    // The texts of one column, in display order; only those of selected rows if asked.
+    std::vector<std::wstring> column(int page, int column_index = 0,
+                                     bool selected_only = false) const {
         std::vector<std::wstring> texts;
-        const int count = ListView_GetItemCount(list(page));
-        for (int row = 0; row < count; ++row) {
-            texts.push_back(cell(page, row, column_index));
-        }
-        return texts;
-    }
-
-    std::vector<std::wstring> selected_titles(int page) const {
-        std::vector<std::wstring> texts;
-        const int count = ListView_GetItemCount(list(page));
-        for (int row = 0; row < count; ++row) {
-            if (is_row_selected(list(page), row)) {
-                texts.push_back(cell(page, row, 0));
+        for (int row = 0; row < ListView_GetItemCount(list(page)); ++row) {
+            wchar_t text[1024] = {};
+            ListView_GetItemText(list(page), row, column_index, text, 1024);
+            if (!selected_only || is_row_selected(list(page), row)) {
+                texts.push_back(text);
             }
         }
         return texts;
     }
-
-    int row_of(int page, const std::wstring& title) const {
-        const auto texts = column(page);
-        const auto found = std::find(texts.begin(), texts.end(), title);
-        return found == texts.end() ? -1 : static_cast<int>(found - texts.begin());
-    }
+    std::vector<std::wstring> selected_titles(int page) const { return column(page, 0, true); }
 
     // Selects exactly the rows with these titles, as clicks with Ctrl held would.
     void select(int page, const std::vector<std::wstring>& titles) const {
+        const auto texts = column(page);
         ListView_SetItemState(list(page), -1, 0, LVIS_SELECTED);
         for (const auto& title : titles) {
-            const int row = row_of(page, title);
-            ASSERT_GE(row, 0) << "no row for the title";
-            ListView_SetItemState(list(page), row, LVIS_SELECTED | LVIS_FOCUSED,
+            const auto row = std::find(texts.begin(), texts.end(), title) - texts.begin();
+            ASSERT_LT(row, std::ssize(texts)) << "no row for the title";
+            ListView_SetItemState(list(page), static_cast<int>(row), LVIS_SELECTED | LVIS_FOCUSED,
                                   LVIS_SELECTED | LVIS_FOCUSED);
         }
     }

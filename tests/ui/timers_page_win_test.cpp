@@ -44,20 +44,11 @@ protected:
         model.add_timer({.group_id = 1, .type = VisibilityTimer::STOPWATCH, .duration_m = 10});
     }
 
-    // Runs the editor from the Add button, with the user's steps in it before OK.
     void add_through_editor(const ModalScript::Action& steps) {
-        script.on(EDITOR, [steps](HWND editor) {
-            steps(editor);
-            user::click(editor, IDOK);
-        });
-        click_through(script, TIMERS, IDC_PAGE_ADD);
+        confirm_in(EDITOR, steps, clicking(TIMERS, IDC_PAGE_ADD));
     }
 
-    void press_key(WORD key) {
-        SendMessageW(list(TIMERS), WM_KEYDOWN, key, 0);
-        EXPECT_TRUE(script.finished())
-            << "the script stopped after " << script.seen().size() << " steps";
-    }
+    void press_key(WORD key) { SendMessageW(list(TIMERS), WM_KEYDOWN, key, 0); }
 
     // The tool tip the list asks the page for when the mouse rests on a row.
     std::wstring tip_of(int row, int capacity = 1024) {
@@ -116,14 +107,14 @@ TEST_F(TimersPage, RowsTipsAndButtonsDescribeTheTimers) {
 TEST_F(TimersPage, AddWithoutGroupsOnlyExplains) {
     model.clear_groups();
     open_page();
-    script.on(L"No Groups Exist", [](HWND box) {
-        EXPECT_EQ(user::message_of(box),
-                  L"No window groups currently exist.  At least one group must be created before "
-                  L"you can use visibility timers.");
-        user::click(box, IDOK);
-    });
-    click_through(script, TIMERS, IDC_PAGE_ADD);
-    EXPECT_EQ(script.seen(), (Texts{L"No Groups Exist"}));
+    confirm_in(
+        L"No Groups Exist",
+        [](HWND box) {
+            EXPECT_EQ(user::message_of(box), L"No window groups currently exist.  At least one "
+                                             L"group must be created before you can use "
+                                             L"visibility timers.");
+        },
+        clicking(TIMERS, IDC_PAGE_ADD));
     EXPECT_EQ(model.timer_count(), 0);
     EXPECT_TRUE(host.questions.empty());
 }
@@ -193,54 +184,26 @@ TEST_F(TimersPage, EditStoresTheCopyAtItsIndexOnlyAfterOkByButtonKeyAndMenu) {
     }
     EXPECT_EQ(ModelLists(model), before);
 
-    script.on(EDITOR, [](HWND editor) {
-        user::choose(editor, IDC_TIMER_END_HOUR, 4);
-        user::click(editor, IDOK);
-    });
-    click_through(script, TIMERS, IDC_PAGE_EDIT);
+    confirm_in(
+        EDITOR, [](HWND editor) { user::choose(editor, IDC_TIMER_END_HOUR, 4); },
+        clicking(TIMERS, IDC_PAGE_EDIT));
     EXPECT_EQ(model.timer(0).duration_h, 3) << "2:00 PM until 5:00 PM";
     EXPECT_TRUE(host.questions.empty());
 
-    script.on(EDITOR, [](HWND editor) {
-        user::choose(editor, IDC_TIMER_GROUP, 1);
-        user::click(editor, IDOK);
-    });
-    press_key(VK_RETURN);
+    confirm_in(
+        EDITOR, [](HWND editor) { user::choose(editor, IDC_TIMER_GROUP, 1); },
+        [this] { press_key(VK_RETURN); });
     EXPECT_EQ(model.timer(0).group_id, 1);
 
     select_row(TIMERS, 1);
-    script.on(EDITOR, [](HWND editor) {
-        user::choose(editor, IDC_TIMER_DURATION_MINUTES, 45);
-        user::click(editor, IDOK);
-    });
-    choose_from_menu(TIMERS, 0, 1);
-    EXPECT_TRUE(script.finished());
+    confirm_in(
+        EDITOR, [](HWND editor) { user::choose(editor, IDC_TIMER_DURATION_MINUTES, 45); },
+        [this] { choose_from_menu(TIMERS, 0, 1); });
     EXPECT_EQ(model.timer(1).duration_m, 45);
     EXPECT_EQ(selected_titles(TIMERS), (Texts{GAMES_ROW}));
 }
 
-TEST_F(TimersPage, DeactivateInTheEditorStoresTheEditsAndShowsTheWindowsAtOnce) {
-    add_clock_timer(true);
-    open_page();
-    tick();
-    ASSERT_TRUE(is_hidden(browser_window));
-    select_row(TIMERS, 0);
-    std::wstring label;
-    script.on(EDITOR, [&](HWND editor) {
-        label = user::text_of(user::item(editor, IDC_TIMER_ACTIVATE_NOW));
-        user::choose(editor, IDC_TIMER_END_HOUR, 5);
-        user::click(editor, IDC_TIMER_ACTIVATE_NOW);
-    });
-    click_through(script, TIMERS, IDC_PAGE_EDIT);
-    EXPECT_EQ(label, L"Deactivate");
-    EXPECT_FALSE(model.timer(0).enabled);
-    EXPECT_EQ(model.timer(0).duration_h, 4);
-    EXPECT_FALSE(is_hidden(browser_window));
-    EXPECT_EQ(column(TIMERS, 1), (Texts{L"Disabled"}));
-    EXPECT_EQ(activate_label(), L"Activate");
-}
-
-TEST_F(TimersPage, ActivateButtonAndMenuToggleTheSelectedTimerAndRelabelBoth) {
+TEST_F(TimersPage, ActivateButtonMenuAndEditorToggleTheSelectedTimerAndRelabelBoth) {
     add_stopwatch();
     open_page();
     select_row(TIMERS, 0);
@@ -260,6 +223,22 @@ TEST_F(TimersPage, ActivateButtonAndMenuToggleTheSelectedTimerAndRelabelBoth) {
     EXPECT_FALSE(is_hidden(games_window));
     EXPECT_EQ(activate_label(), L"Activate");
     EXPECT_EQ(choose_from_menu(TIMERS, -1, 0).back(), L"Activate");
+
+    // Deactivate in the editor stores the edits and shows the windows at once.
+    click(TIMERS, IDC_TIMER_ACTIVATE);
+    tick();
+    ASSERT_TRUE(is_hidden(games_window));
+    script.on(EDITOR, [](HWND editor) {
+        EXPECT_EQ(user::text_of(user::item(editor, IDC_TIMER_ACTIVATE_NOW)), L"Deactivate");
+        user::choose(editor, IDC_TIMER_DURATION_MINUTES, 45);
+        user::click(editor, IDC_TIMER_ACTIVATE_NOW);
+    });
+    click_through(script, TIMERS, IDC_PAGE_EDIT);
+    EXPECT_FALSE(model.timer(0).enabled);
+    EXPECT_EQ(model.timer(0).duration_m, 45);
+    EXPECT_FALSE(is_hidden(games_window));
+    EXPECT_EQ(column(TIMERS, 1), (Texts{L"Disabled"}));
+    EXPECT_EQ(activate_label(), L"Activate");
 }
 
 TEST_F(TimersPage, RemoveLeavesTheTimersWindowsHiddenAndDeleteAsksFirst) {

@@ -27,12 +27,6 @@ protected:
         ASSERT_EQ(ListView_GetItemCount(list(VISIBLE)), ROWS);
     }
 
-    // A title that keeps its row's place in the sorted list, or one that moves it to the top.
-    void change_one_title(int round, bool moves) {
-        auto& title = model.windows.records[static_cast<std::size_t>(round * 17 % ROWS)].title;
-        title = moves ? L"Renamed " + std::to_wstring(round) : title + L" (edited)";
-    }
-
     // What a rebuild without the in-place update would do: every row deleted and inserted
     // again, then sorted.
     void clear_and_refill() {
@@ -61,9 +55,11 @@ protected:
         InvalidateRect(rows, nullptr, TRUE);
     }
 
-    // The milliseconds one rebuild takes after one title changed.
+    // The milliseconds one rebuild takes after one title changed: to one that keeps its row's
+    // place in the sorted list, or to one that moves it to the top.
     template <typename Rebuild> double milliseconds_for(int round, bool moves, Rebuild rebuild) {
-        change_one_title(round, moves);
+        auto& title = model.windows.records[static_cast<std::size_t>(round * 17 % ROWS)].title;
+        title = moves ? L"Renamed " + std::to_wstring(round) : title + L" (edited)";
         const auto start = std::chrono::steady_clock::now();
         rebuild();
         const auto end = std::chrono::steady_clock::now();
@@ -83,21 +79,20 @@ TEST_F(WindowListRebuild, InPlaceRebuildAgainstClearAndRefill) {
                 milliseconds_for(2 * round, moves, [page] { page->refresh(); }));
             const auto titles = column(VISIBLE);
             EXPECT_EQ(titles.size(), static_cast<std::size_t>(ROWS));
-            EXPECT_EQ(std::is_sorted(titles.begin(), titles.end(),
-                                     [](const std::wstring& a, const std::wstring& b) {
-                                         return compare_folded(a, b) < 0;
-                                     }),
-                      true);
+            EXPECT_TRUE(
+                std::is_sorted(titles.begin(), titles.end(), [](const auto& a, const auto& b) {
+                    return compare_folded(a, b) < 0;
+                }));
             refill_times.push_back(
                 milliseconds_for(2 * round + 1, moves, [this] { clear_and_refill(); }));
         }
         const double in_place = median(in_place_times);
         const double refill = median(refill_times);
         const double ratio = in_place / refill;
-        const char* const change = moves ? "moves its row" : "keeps its row's place";
         std::printf("500-row window list, one title that %s, median of %d rebuilds: in place "
                     "%.2f ms, clear and refill %.2f ms, ratio %.2f\n",
-                    change, ROUNDS, in_place, refill, ratio);
+                    moves ? "moves its row" : "keeps its row's place", ROUNDS, in_place, refill,
+                    ratio);
         const std::string key = moves ? "moved_" : "kept_";
         RecordProperty(key + "in_place_ms", std::to_string(in_place));
         RecordProperty(key + "clear_and_refill_ms", std::to_string(refill));
