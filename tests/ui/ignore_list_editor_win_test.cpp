@@ -159,62 +159,41 @@ TEST_F(IgnoreListEditor, DuplicateAndRemoveKeepTheSelectedPositionUpToTheLastLin
         EXPECT_TRUE(rule_lines(editor).empty());
         EXPECT_EQ(selected_rule(editor), -1);
         EXPECT_FALSE(rule_commands_enabled(editor));
-        user::click(editor, IDOK);
-    });
-    run();
-    EXPECT_EQ(model.ignore_count(), 0);
-}
-
-TEST_F(IgnoreListEditor, EscapeDoesNothingAndEnterEndsItAsCloseDoes) {
-    act([](HWND editor) {
         PostMessageW(user::item(editor, IDC_IGNORE_RULES), WM_KEYDOWN, VK_ESCAPE, 0);
     });
-    // Found open again: every change is already made, so there is nothing to cancel.
+    // Still open after Escape, as every change is made at once; Enter ends it as "&Close" does.
     act([](HWND editor) {
         PostMessageW(user::item(editor, IDC_IGNORE_RULES), WM_KEYDOWN, VK_RETURN, 0);
     });
     EXPECT_TRUE(run());
+    EXPECT_EQ(model.ignore_count(), 0);
 }
 
-// The command of the main window's menu: the lists catch up with the rules after "&Close".
-class EditIgnoreListCommand : public IgnoreListEditor {
-protected:
-    void SetUp() override {
-        IgnoreListEditor::SetUp();
-        add_window(L"Quarterly Report - Editor", L"editor.exe");
-        add_window(L"Secret Plans - Editor", L"editor.exe");
-        model.add_ignore_pattern(title_contains(L"Secret"));
-        create_pages();
-    }
-
-    // Ignores the report instead of the plans.
-    void swap_the_ignored_window() {
-        select(2);
-        press(IDC_IGNORE_REMOVE);
-        press(IDC_IGNORE_ADD);
-        script.on(PATTERN_EDITOR, [](HWND editor) {
-            user::type(editor, IDC_PATTERN_PHRASE, L"Quarterly");
-            user::click(editor, IDOK);
-        });
-    }
-};
-
-TEST_F(EditIgnoreListCommand, AfterCloseNewlyIgnoredWindowsLeaveTheListsAndOthersReturn) {
-    ASSERT_EQ(column(VISIBLE_PAGE), (Texts{L"Quarterly Report - Editor"}));
-    swap_the_ignored_window();
-    press(IDOK);
-    script.run([&] { edit_ignore_list(host, model); });
-    EXPECT_EQ(column(VISIBLE_PAGE), (Texts{L"Secret Plans - Editor"}));
-    EXPECT_EQ(waiter.waits, (std::vector<unsigned>{100}));
-}
-
-TEST_F(EditIgnoreListCommand, TheCloseBoxKeepsTheRulesButLeavesTheListsAsTheyWere) {
-    swap_the_ignored_window();
-    act([](HWND editor) { user::close_window(editor); });
-    script.run([&] { edit_ignore_list(host, model); });
+// The command of the main window's menu.
+TEST_F(IgnoreListEditor, TheListsCatchUpWithTheRulesAfterCloseButNotAfterTheCloseBox) {
+    add_window(L"Quarterly Report - Editor", L"editor.exe");
+    add_window(L"Secret Plans - Editor", L"editor.exe");
+    model.add_ignore_pattern(title_contains(L"Secret"));
+    create_pages();
+    // The report is ignored instead of the plans.
+    select(2);
+    press(IDC_IGNORE_REMOVE);
+    press(IDC_IGNORE_ADD);
+    script.on(PATTERN_EDITOR, [](HWND editor) {
+        user::type(editor, IDC_PATTERN_PHRASE, L"Quarterly");
+        user::click(editor, IDOK);
+    });
+    act(&user::close_window);
+    edit_ignore_list(host, model);
     EXPECT_EQ(model.ignore_pattern(2), title_contains(L"Quarterly"));
     EXPECT_EQ(column(VISIBLE_PAGE), (Texts{L"Quarterly Report - Editor"}));
     EXPECT_TRUE(waiter.waits.empty());
+
+    press(IDOK);
+    edit_ignore_list(host, model);
+    EXPECT_TRUE(script.finished());
+    EXPECT_EQ(column(VISIBLE_PAGE), (Texts{L"Secret Plans - Editor"}));
+    EXPECT_EQ(waiter.waits, (std::vector<unsigned>{100}));
 }
 
 } // namespace

@@ -7,7 +7,6 @@
 #include <deque>
 #include <functional>
 #include <string>
-#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -164,14 +163,9 @@ public:
     // Opens the modal window with `open`, lets the steps work it and returns what `open`
     // returned; steps that did not all run in time fail the test.
     template <typename Open> auto run(Open&& open) {
-        if constexpr (std::is_void_v<std::invoke_result_t<Open&>>) {
-            open();
-            expect_finished();
-        } else {
-            auto result = open();
-            expect_finished();
-            return result;
-        }
+        auto result = open();
+        EXPECT_TRUE(finished()) << "the script stopped after " << seen_.size() << " steps";
+        return result;
     }
 
     // Every step ran in time.
@@ -192,10 +186,6 @@ private:
         if (active_ != nullptr) {
             active_->run_next_step();
         }
-    }
-
-    void expect_finished() const {
-        EXPECT_TRUE(finished()) << "the script stopped after " << seen_.size() << " steps";
     }
 
     void run_next_step() {
