@@ -81,25 +81,19 @@ TEST(WorkerThread, CallsTheFunctionWithTheParameterUntilStoppedFromOutside) {
 }
 
 TEST(WorkerThread, StopFromInsideEndsTheLoopAfterTheCurrentCall) {
-    WorkerProbe probe;
-    probe.stop_inside_after = 3;
+    // On the very first call there is no stored thread handle yet.
+    for (const int last_call : {3, 1}) {
+        SCOPED_TRACE(last_call);
+        WorkerProbe probe;
+        probe.stop_inside_after = last_call;
 
-    ASSERT_TRUE(probe.start(&WorkerProbe::count, 0));
-    ASSERT_TRUE(is_signalled(probe.stopped_inside.get(), patience_ms));
+        ASSERT_TRUE(probe.start(&WorkerProbe::count, 0));
+        ASSERT_TRUE(is_signalled(probe.stopped_inside.get(), patience_ms));
 
-    EXPECT_TRUE(is_signalled(probe.worker_thread.get(), patience_ms));
-    EXPECT_EQ(probe.calls, 3);
-    EXPECT_FALSE(probe.worker.is_running());
-}
-
-TEST(WorkerThread, StopFromInsideOnTheVeryFirstCallNeedsNoStoredHandle) {
-    WorkerProbe probe;
-    probe.stop_inside_after = 1;
-
-    ASSERT_TRUE(probe.start(&WorkerProbe::count, 0));
-
-    EXPECT_TRUE(is_signalled(probe.worker_thread.get(), patience_ms));
-    EXPECT_EQ(probe.calls, 1);
+        EXPECT_TRUE(is_signalled(probe.worker_thread.get(), patience_ms));
+        EXPECT_EQ(probe.calls, last_call);
+        EXPECT_FALSE(probe.worker.is_running());
+    }
 }
 
 TEST(WorkerThread, TerminateEndsAWorkerStuckInItsCall) {
