@@ -19,14 +19,13 @@ void open_event_list(HWND dialog) {
                  reinterpret_cast<LPARAM>(user::item(dialog, IDC_HOT_KEY_EVENT)));
 }
 
-HotKey combination(const HotKey& slot, std::uint32_t key_code, bool ctrl, bool alt = false) {
-    HotKey expected = slot;
-    expected.key_code = key_code;
-    expected.mod_ctrl = ctrl;
-    expected.mod_alt = alt;
-    expected.mod_shift = false;
-    expected.mod_win = false;
-    return expected;
+// The hot key on this key alone, or with Ctrl and Alt as asked.
+HotKey combination(HotKey hot_key, std::uint32_t key_code, bool ctrl, bool alt = false) {
+    hot_key.key_code = key_code;
+    hot_key.mod_ctrl = ctrl;
+    hot_key.mod_alt = alt;
+    hot_key.mod_shift = hot_key.mod_win = false;
+    return hot_key;
 }
 
 class OtherEvents : public EditorTest {
@@ -47,6 +46,13 @@ protected:
             return test_result;
         };
         return script.run([&] { return run_other_events_editor(owner, model, test); });
+    }
+
+    // The slots as the dialog opened them, but for one set to this combination.
+    std::vector<HotKey> before_but(int slot, std::uint32_t key_code, bool ctrl) const {
+        auto changed = before;
+        changed[slot] = combination(before[slot], key_code, ctrl);
+        return changed;
     }
 
     std::vector<HotKey> slots() const {
@@ -81,9 +87,7 @@ TEST_F(OtherEvents, OpensOnTheFirstEventShowsEachEventsSettingsAndClearEmptiesTh
         user::click(dialog, IDOK);
     });
     EXPECT_TRUE(run());
-    auto expected = before;
-    expected[EVENT_SHOW_ALL_WINDOWS] =
-        combination(before[EVENT_SHOW_ALL_WINDOWS], UNSPECIFIED_KEY, false);
+    const auto expected = before_but(EVENT_SHOW_ALL_WINDOWS, UNSPECIFIED_KEY, false);
     EXPECT_EQ(slots(), expected);
     EXPECT_EQ(tested, std::vector<HotKey>{expected[EVENT_SHOW_ALL_WINDOWS]});
 }
@@ -101,8 +105,7 @@ TEST_F(OtherEvents, OpeningTheEventListCommitsTheSlotBeingLeftWhichCancelKeeps) 
         user::click(dialog, IDCANCEL);
     });
     EXPECT_FALSE(run());
-    auto expected = before;
-    expected[EVENT_HIDE_ACTIVE_WINDOW] = combination(before[EVENT_HIDE_ACTIVE_WINDOW], 'K', true);
+    const auto expected = before_but(EVENT_HIDE_ACTIVE_WINDOW, 'K', true);
     EXPECT_EQ(slots(), expected);
     EXPECT_EQ(tested, std::vector<HotKey>{expected[EVENT_HIDE_ACTIVE_WINDOW]});
 }
@@ -127,9 +130,7 @@ TEST_F(OtherEvents, ACommitRefusesModifiersWithoutAKeyAndAsksAboutAKeyWithoutMod
     EXPECT_EQ(no_key, L"The hot key combination you've specified contains only modifiers (such as "
                       L"the Control or Shift) key.  To continue, you must specify an actual key.");
     EXPECT_FALSE(question.empty());
-    auto expected = before;
-    expected[EVENT_TOGGLE_ALL_WINDOWS] =
-        combination(before[EVENT_TOGGLE_ALL_WINDOWS], VK_F9, false);
+    const auto expected = before_but(EVENT_TOGGLE_ALL_WINDOWS, VK_F9, false);
     EXPECT_EQ(slots(), expected);
     EXPECT_EQ(tested, std::vector<HotKey>{expected[EVENT_TOGGLE_ALL_WINDOWS]})
         << "only the commit that was answered Yes is tested";

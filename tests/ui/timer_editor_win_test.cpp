@@ -123,43 +123,28 @@ TEST_F(TimerEditor, ANewTimerOpensCentredAsAThirtyMinuteClockFromNowOnTheFirstGr
     EXPECT_FALSE(context.activate_requested);
 }
 
-TEST_F(TimerEditor, TheChosenTimesGiveTheStartAndTheDurationAlsoAcrossMidnightAndAtTwelve) {
-    const struct {
-        ClockFace start;
-        ClockFace end;
-        std::vector<int> stored;
-        std::wstring period;
-    } cases[] = {
-        {{11, 0, true}, {1, 0, false}, {23, 0, 0, 2, 0, 0}, L"11:00 PM until 1:00 AM, (2 hours)."},
-        {{12, 30, false},
-         {12, 15, true},
-         {0, 30, 0, 11, 45, 0},
-         L"12:30 AM until 12:15 PM, (11 hours and 45 minutes)."}};
-    for (const auto& each : cases) {
-        ModalScript steps;
-        steps.on(EDITOR, [&](HWND editor) {
-            choose_time(editor, IDC_TIMER_START_HOUR, each.start);
-            choose_time(editor, IDC_TIMER_END_HOUR, each.end);
-            EXPECT_EQ(description_of(editor), CLOCK_OPENING + each.period);
-            user::click(editor, IDOK);
-        });
-        ASSERT_TRUE(run(new_timer(), steps));
-        EXPECT_EQ(start_and_duration(context.timer), each.stored);
-    }
-}
-
-TEST_F(TimerEditor, UseCurrentTimeSetsTheStartFromTheClockWithoutSecondsAndKeepsTheEnd) {
+TEST_F(TimerEditor, TheTimesChosenOrTakenFromTheClockGiveTheStartAndTheDuration) {
     clock.time = {0, 7, 59};
-    script.on(EDITOR, [](HWND editor) { user::click(editor, IDC_TIMER_USE_CURRENT_TIME); });
     script.on(EDITOR, [](HWND editor) {
-        EXPECT_EQ(shown_time(editor, IDC_TIMER_START_HOUR), (Texts{L"12", L"07", L"AM"}));
+        choose_time(editor, IDC_TIMER_START_HOUR, {11, 0, true});
+        choose_time(editor, IDC_TIMER_END_HOUR, {1, 0, false});
+        EXPECT_EQ(description_of(editor),
+                  CLOCK_OPENING + std::wstring(L"11:00 PM until 1:00 AM, (2 hours)."));
+        choose_time(editor, IDC_TIMER_START_HOUR, {12, 30, false});
+        choose_time(editor, IDC_TIMER_END_HOUR, {12, 15, true});
         EXPECT_EQ(description_of(editor),
                   CLOCK_OPENING +
-                      std::wstring(L"12:07 AM until 9:35 AM, (9 hours and 28 minutes)."));
+                      std::wstring(L"12:30 AM until 12:15 PM, (11 hours and 45 minutes)."));
+        user::click(editor, IDC_TIMER_USE_CURRENT_TIME);
+    });
+    script.on(EDITOR, [](HWND editor) {
+        EXPECT_EQ(shown_time(editor, IDC_TIMER_START_HOUR), (Texts{L"12", L"07", L"AM"}));
+        EXPECT_EQ(shown_time(editor, IDC_TIMER_END_HOUR), (Texts{L"12", L"15", L"PM"}));
         user::click(editor, IDOK);
     });
     ASSERT_TRUE(run({.group_id = 3, .start_h = 9, .start_m = 5, .duration_m = 30}));
-    EXPECT_EQ(start_and_duration(context.timer), (std::vector<int>{0, 7, 0, 9, 28, 0}));
+    EXPECT_EQ(start_and_duration(context.timer), (std::vector<int>{0, 7, 0, 12, 8, 0}))
+        << "the clock's time without its seconds";
 }
 
 TEST_F(TimerEditor, SwitchingTheKindStartsOverWithThirtyMinutesFromNowOrFromMidnight) {
