@@ -1,27 +1,18 @@
-#include "editors_resource.h"
 #include "groups_editors_resource.h"
 #include "page_fixture_win.h"
+#include "ui/editor_test_win.h"
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace {
 
-using Texts = std::vector<std::wstring>;
 constexpr int GROUPS = 2;
 constexpr wchar_t EDITOR[] = L"Window Group Editor";
 const Question REMOVE_QUESTION{
     L"Remove Group",
     L"There are hotkeys or timers associated with this group.  If you delete this group, those "
     L"associated items will also be removed.  Are you sure you'd like to remove this group?"};
-
-// The middle of a window on the screen; odd sizes may round either way.
-POINT centre_of(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
 
 HotKey ctrl_h_for_group(int group_id) {
     return {.group_id = group_id, .mod_ctrl = true, .key_code = 'H'};
@@ -62,10 +53,7 @@ TEST_F(GroupsPage, AddOpensTheEditorCentredOnANewGroupAndKeepsItOnlyAfterOk) {
         EXPECT_EQ(user::text_of(user::item(editor, IDC_GROUP_NAME)), L"Untitled Group");
         EXPECT_TRUE(user::lines(editor, IDC_GROUP_PATTERNS).empty());
         EXPECT_EQ(GetWindow(editor, GW_OWNER), host.main_dialog());
-        const POINT editor_centre = centre_of(editor);
-        const POINT main_centre = centre_of(host.main_dialog());
-        EXPECT_LE(std::abs(editor_centre.x - main_centre.x), 1);
-        EXPECT_LE(std::abs(editor_centre.y - main_centre.y), 1);
+        EXPECT_TRUE(centred_on(editor, host.main_dialog()));
         user::type(editor, IDC_GROUP_NAME, L"Mail");
         user::type(editor, IDC_PATTERN_PHRASE, L"Inbox");
         user::click(editor, IDC_GROUP_ADD_PATTERN);

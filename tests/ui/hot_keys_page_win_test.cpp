@@ -1,14 +1,12 @@
-#include "harness/screenshot_win.h"
 #include "hotkeys/key_names.h"
-#include "hotkeys_editors_resource.h"
 #include "page_fixture_win.h"
+#include "ui/editor_test_win.h"
 
 #include <string>
 #include <vector>
 
 namespace {
 
-using Texts = std::vector<std::wstring>;
 constexpr int HOT_KEYS = 3;
 constexpr wchar_t EDITOR[] = L"Hot Key Editor";
 constexpr wchar_t OTHER_EVENTS[] = L"Configure Other Hot Key Events";
@@ -32,10 +30,6 @@ constexpr Combination SHOW_ALL_KEYS{MOD_CONTROL | MOD_ALT, VK_F6};
 HotKey ctrl_alt_hot_key(UINT key, std::uint32_t action, int group_id) {
     return {
         .action = action, .group_id = group_id, .mod_ctrl = true, .mod_alt = true, .key_code = key};
-}
-
-void choose_key(HWND editor, std::uint32_t key_code) {
-    user::choose(editor, IDC_HOT_KEY_KEY, key_choice_position(key_code).value_or(-1));
 }
 
 class HotKeysPage : public PageTest {
@@ -110,7 +104,7 @@ TEST_F(HotKeysPage, AddOpensTheEditorOnCtrlShiftAndHoldsTheNewHotKeyAfterOk) {
             EXPECT_EQ(GetWindow(editor, GW_OWNER), host.main_dialog());
             user::choose(editor, IDC_HOT_KEY_GROUP, 1);
             user::choose(editor, IDC_HOT_KEY_ACTION, 1);
-            choose_key(editor, VK_F9);
+            set_key_settings(editor, VK_F9, {IDC_HOT_KEY_CTRL, IDC_HOT_KEY_SHIFT});
         },
         clicking(HOT_KEYS, IDC_PAGE_ADD));
     ASSERT_EQ(model.hot_key_count(), 3);
@@ -123,9 +117,7 @@ TEST_F(HotKeysPage, AddOpensTheEditorOnCtrlShiftAndHoldsTheNewHotKeyAfterOk) {
     EXPECT_EQ(column(HOT_KEYS, 1).back(), L"CTRL + SHIFT + F9");
     EXPECT_EQ(first_selected_row(list(HOT_KEYS)), 2);
     EXPECT_TRUE(enabled(HOT_KEYS, IDC_PAGE_EDIT));
-    RedrawWindow(host.main_dialog(), nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    harness::save_screenshot(L"hot_keys_page_after_add");
+    screenshot(host.main_dialog(), L"hot_keys_page_after_add");
 }
 
 TEST_F(HotKeysPage, AddRefusesAnEventsCombinationAndOneAnotherWindowHoldsAndKeepsTheEditorOpen) {
@@ -136,16 +128,12 @@ TEST_F(HotKeysPage, AddRefusesAnEventsCombinationAndOneAnotherWindowHoldsAndKeep
         user::click(box, IDOK);
     };
     script.on(EDITOR, [](HWND editor) {
-        CheckDlgButton(editor, IDC_HOT_KEY_SHIFT, BST_UNCHECKED);
-        CheckDlgButton(editor, IDC_HOT_KEY_ALT, BST_CHECKED);
-        choose_key(editor, VK_F6);
+        set_key_settings(editor, VK_F6, {IDC_HOT_KEY_CTRL, IDC_HOT_KEY_ALT});
         user::click(editor, IDOK);
     });
     script.on(REFUSAL, read_refusal);
     script.on(EDITOR, [](HWND editor) {
-        CheckDlgButton(editor, IDC_HOT_KEY_SHIFT, BST_CHECKED);
-        CheckDlgButton(editor, IDC_HOT_KEY_ALT, BST_UNCHECKED);
-        choose_key(editor, 'J');
+        set_key_settings(editor, 'J', {IDC_HOT_KEY_CTRL, IDC_HOT_KEY_SHIFT});
         user::click(editor, IDOK);
     });
     script.on(REFUSAL, read_refusal);
@@ -172,7 +160,7 @@ TEST_F(HotKeysPage, EditReleasesWhileOpenAndWritesTheCopyBackOnlyAfterOkByEnterD
     script.on(EDITOR, [this](HWND editor) {
         EXPECT_EQ(held_at_start(), NONE_HELD);
         user::choose(editor, IDC_HOT_KEY_GROUP, 1);
-        choose_key(editor, VK_F10);
+        set_key_settings(editor, VK_F10, {IDC_HOT_KEY_CTRL, IDC_HOT_KEY_ALT});
         user::click(editor, IDCANCEL);
     });
     click_through(script, HOT_KEYS, IDC_PAGE_EDIT);
@@ -186,7 +174,10 @@ TEST_F(HotKeysPage, EditReleasesWhileOpenAndWritesTheCopyBackOnlyAfterOkByEnterD
     expected.key_code = VK_F11;
     select_row(HOT_KEYS, 1);
     confirm_in(
-        EDITOR, [](HWND editor) { choose_key(editor, VK_F11); },
+        EDITOR,
+        [](HWND editor) {
+            set_key_settings(editor, VK_F11, {IDC_HOT_KEY_CTRL, IDC_HOT_KEY_ALT});
+        },
         [this] { press_key_in_list(VK_RETURN); });
     EXPECT_EQ(model.hot_key(1), expected);
     EXPECT_EQ(column(HOT_KEYS, 1)[1], L"CTRL + ALT + F11");
@@ -245,9 +236,7 @@ TEST_F(HotKeysPage, OtherEventsReleasesWhileOpenAndRegistersAgainWhicheverButton
         EXPECT_EQ(held_at_start(), NONE_HELD);
         EXPECT_EQ(GetWindow(dialog, GW_OWNER), host.main_dialog());
         user::choose(dialog, IDC_HOT_KEY_EVENT, EVENT_HIDE_ACTIVE_WINDOW);
-        CheckDlgButton(dialog, IDC_HOT_KEY_CTRL, BST_CHECKED);
-        CheckDlgButton(dialog, IDC_HOT_KEY_ALT, BST_CHECKED);
-        choose_key(dialog, 'K');
+        set_key_settings(dialog, 'K', {IDC_HOT_KEY_CTRL, IDC_HOT_KEY_ALT});
         SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_HOT_KEY_EVENT, CBN_DROPDOWN),
                      reinterpret_cast<LPARAM>(user::item(dialog, IDC_HOT_KEY_EVENT)));
         user::click(dialog, IDCANCEL);

@@ -28,31 +28,20 @@ private:
             return;
         }
         const auto menu = reinterpret_cast<HMENU>(SendMessageW(menu_window, MN_GETHMENU, 0, 0));
-        for (int item = 0; item < GetMenuItemCount(menu); ++item) {
+        // The keyboard passes over separators, so only the other items up to `position` take a
+        // press each.
+        int presses = 0;
+        for (UINT item = 0; item < static_cast<UINT>(GetMenuItemCount(menu)); ++item) {
             wchar_t text[100] = {};
-            GetMenuStringW(menu, static_cast<UINT>(item), text, 100, MF_BYPOSITION);
+            GetMenuStringW(menu, item, text, 100, MF_BYPOSITION);
             items_.push_back(text);
+            const bool separator = (GetMenuState(menu, item, MF_BYPOSITION) & MF_SEPARATOR) != 0;
+            presses += static_cast<int>(item) <= position_ && !separator ? 1 : 0;
         }
-        if (position_ < 0) {
-            PostMessageW(menu_window, WM_KEYDOWN, VK_ESCAPE, 0);
-            return;
-        }
-        for (int press = 0; press < presses_to_reach(menu, position_); ++press) {
+        for (int press = 0; press < presses; ++press) {
             PostMessageW(menu_window, WM_KEYDOWN, VK_DOWN, 0);
         }
-        PostMessageW(menu_window, WM_KEYDOWN, VK_RETURN, 0);
-    }
-
-    // The keyboard passes over separators, so only the other items up to `position` take a
-    // press each.
-    static int presses_to_reach(HMENU menu, int position) {
-        int presses = 0;
-        for (int item = 0; item <= position; ++item) {
-            if ((GetMenuState(menu, static_cast<UINT>(item), MF_BYPOSITION) & MF_SEPARATOR) == 0) {
-                ++presses;
-            }
-        }
-        return presses;
+        PostMessageW(menu_window, WM_KEYDOWN, position_ < 0 ? VK_ESCAPE : VK_RETURN, 0);
     }
 
     static inline int position_ = -1;
