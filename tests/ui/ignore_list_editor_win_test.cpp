@@ -56,7 +56,7 @@ protected:
     ModalScript script;
 };
 
-TEST_F(IgnoreListEditor, OpensCentredWithTheRulesAndTheirCommandsOnlyForASelectedOne) {
+TEST_F(IgnoreListEditor, OpensCentredOnTheRulesWithTheirCommandsForASelectedOneAndAddAppends) {
     act([this](HWND editor) {
         EXPECT_TRUE(centred_on(editor, host.main_dialog()));
         EXPECT_EQ(rule_lines(editor), (Texts{START_RULE, PROGRAM_MANAGER_RULE}));
@@ -69,13 +69,9 @@ TEST_F(IgnoreListEditor, OpensCentredWithTheRulesAndTheirCommandsOnlyForASelecte
         EXPECT_FALSE(rule_commands_enabled(editor));
         user::select_line(editor, IDC_IGNORE_RULES, 0);
         screenshot(editor, L"ignore_list_editor");
-        user::click(editor, IDOK);
+        user::click(editor, IDC_IGNORE_ADD);
     });
-    EXPECT_TRUE(run());
-}
-
-TEST_F(IgnoreListEditor, AddAppendsABlankPatternEditedAboveTheEditorAndSelectsTheLastLine) {
-    press(IDC_IGNORE_ADD);
+    // Add opens a blank pattern and appends it.
     script.on(PATTERN_EDITOR, [](HWND editor) {
         EXPECT_EQ(pattern_entry_shown(editor), (Texts{L"Window Title", L"Contains", L"", L""}));
         EXPECT_EQ(GetWindow(editor, GW_OWNER), FindWindowW(nullptr, IGNORE_LIST));
@@ -98,7 +94,7 @@ TEST_F(IgnoreListEditor, AddAppendsABlankPatternEditedAboveTheEditorAndSelectsTh
         EXPECT_EQ(selected_rule(editor), 2);
         user::click(editor, IDOK);
     });
-    run();
+    EXPECT_TRUE(run());
     ASSERT_EQ(model.ignore_count(), 3);
     EXPECT_EQ(model.ignore_pattern(2), title_contains(L"Secret"));
 }

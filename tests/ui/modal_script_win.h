@@ -38,13 +38,11 @@ inline std::wstring text_of(HWND window) {
 }
 
 // The text of one entry of a list box or drop-down list, read with that list's messages.
-inline std::wstring entry_text(HWND list, LRESULT index, UINT length_message, UINT text_message) {
-    std::wstring text(static_cast<std::size_t>(
-                          SendMessageW(list, length_message, static_cast<WPARAM>(index), 0)) +
-                          1,
-                      L'\0');
-    text.resize(static_cast<std::size_t>(SendMessageW(
-        list, text_message, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()))));
+inline std::wstring entry_text(HWND list, WPARAM index, UINT length_message, UINT text_message) {
+    const auto length = SendMessageW(list, length_message, index, 0);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        SendMessageW(list, text_message, index, reinterpret_cast<LPARAM>(text.data()))));
     return text;
 }
 
@@ -53,7 +51,7 @@ inline std::vector<std::wstring> entry_texts(HWND list, UINT count_message, UINT
     std::vector<std::wstring> texts;
     const auto count = SendMessageW(list, count_message, 0, 0);
     for (LRESULT index = 0; index < count; ++index) {
-        texts.push_back(entry_text(list, index, length_message, text_message));
+        texts.push_back(entry_text(list, static_cast<WPARAM>(index), length_message, text_message));
     }
     return texts;
 }
@@ -68,7 +66,8 @@ inline void choose(HWND dialog, int id, int index) {
 inline std::wstring chosen_text(HWND dialog, int id) {
     const auto index = SendMessageW(item(dialog, id), CB_GETCURSEL, 0, 0);
     return index == CB_ERR ? L""
-                           : entry_text(item(dialog, id), index, CB_GETLBTEXTLEN, CB_GETLBTEXT);
+                           : entry_text(item(dialog, id), static_cast<WPARAM>(index),
+                                        CB_GETLBTEXTLEN, CB_GETLBTEXT);
 }
 
 inline std::vector<std::wstring> choices(HWND dialog, int id) {

@@ -206,7 +206,7 @@ TEST_F(TimerEditor, AStoredTimersButtonSaysWhatItSwitchesToAndARunningStopwatchK
     EXPECT_FALSE(context.activate_requested);
 }
 
-TEST_F(TimerEditor, OkAndActivateRefuseATimerWithoutAGroupOrADurationAndCancelReturnsNothing) {
+TEST_F(TimerEditor, OkAndActivateRefuseATimerWithoutAGroupOrADurationAndCancellingReturnsNothing) {
     std::wstring no_group_on_ok;
     std::wstring no_group_on_activate;
     std::wstring no_duration;
@@ -230,18 +230,18 @@ TEST_F(TimerEditor, OkAndActivateRefuseATimerWithoutAGroupOrADurationAndCancelRe
     EXPECT_EQ(no_group_on_ok, L"Invalid group selection.");
     EXPECT_EQ(no_group_on_activate, no_group_on_ok);
     EXPECT_EQ(no_duration, L"Visibility timers without duration can not be created.");
-}
 
-TEST_F(TimerEditor, RefusesEveryTimerWhileNoGroupExistsAndTheCloseBoxReturnsNothing) {
+    // While no group exists every timer is refused.
     model.clear_groups();
     std::wstring refusal;
-    script.on(EDITOR, [](HWND editor) {
+    ModalScript without_groups;
+    without_groups.on(EDITOR, [](HWND editor) {
         EXPECT_TRUE(user::choices(editor, IDC_TIMER_GROUP).empty());
         user::click(editor, IDOK);
     });
-    script.answer(L"Invalid Group", refusal);
-    script.on(EDITOR, [](HWND editor) { user::close_window(editor); });
-    EXPECT_FALSE(run(new_timer()));
+    without_groups.answer(L"Invalid Group", refusal);
+    without_groups.on(EDITOR, [](HWND editor) { user::close_window(editor); });
+    EXPECT_FALSE(run(new_timer(), without_groups));
     EXPECT_EQ(context.timer.group_id, -1);
     EXPECT_EQ(refusal, L"You've attempted to use a group, but no groups have been created yet.");
 }
