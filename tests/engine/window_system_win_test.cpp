@@ -53,46 +53,32 @@ std::wstring lower_case(std::wstring text) {
 
 } // namespace
 
-TEST(Win32WindowSystem, ListsTopLevelWindowsInZOrder) {
+TEST(Win32WindowSystem, ListsTopLevelWindowsInZOrderWithTheirOwnerTitleAndPlacement) {
     Win32WindowSystem system;
-    TestWindow lower(L"Lower");
-    TestWindow upper(L"Upper");
-
-    const auto windows = system.top_level_windows();
+    TestWindow owner(L"Owner", nullptr, SW_SHOWMINNOACTIVE);
+    TestWindow owned(L"Owned", owner.hwnd());
+    TestWindow hidden(L"Hidden", nullptr, SW_HIDE);
 
     std::vector<WindowHandle> z_order;
     for (HWND window = GetTopWindow(nullptr); window != nullptr;
          window = GetWindow(window, GW_HWNDNEXT)) {
         z_order.push_back(to_window_handle(window));
     }
+    const auto windows = system.top_level_windows();
     EXPECT_EQ(windows, z_order);
-    EXPECT_NE(std::find(windows.begin(), windows.end(), lower.handle()), windows.end());
-    EXPECT_NE(std::find(windows.begin(), windows.end(), upper.handle()), windows.end());
-}
+    EXPECT_NE(std::find(windows.begin(), windows.end(), owned.handle()), windows.end());
 
-TEST(Win32WindowSystem, ReadsTitlesUpTo4095Characters) {
-    Win32WindowSystem system;
-    TestWindow window(L"Short");
-    EXPECT_EQ(system.title(window.handle()), L"Short");
-
-    SetWindowTextW(window.hwnd(), std::wstring(5000, L'w').c_str());
-    EXPECT_EQ(system.title(window.handle()), std::wstring(4095, L'w'));
-
-    SetWindowTextW(window.hwnd(), L"");
-    EXPECT_EQ(system.title(window.handle()), L"");
-}
-
-TEST(Win32WindowSystem, ReadsVisibilityAndPlacement) {
-    Win32WindowSystem system;
-    TestWindow minimised(L"Minimised", nullptr, SW_SHOWMINNOACTIVE);
-    TestWindow maximised(L"Maximised", nullptr, SW_SHOWMAXIMIZED);
-    TestWindow hidden(L"Hidden", nullptr, SW_HIDE);
-
-    EXPECT_TRUE(system.is_visible(minimised.handle()));
-    EXPECT_EQ(system.placement_show_state(minimised.handle()), SW_SHOWMINIMIZED);
-    EXPECT_TRUE(system.is_visible(maximised.handle()));
-    EXPECT_EQ(system.placement_show_state(maximised.handle()), SW_SHOWMAXIMIZED);
+    EXPECT_EQ(system.parent(owned.handle()), owner.handle());
+    EXPECT_EQ(system.parent(owner.handle()), 0u);
+    EXPECT_TRUE(system.is_visible(owner.handle()));
+    EXPECT_EQ(system.placement_show_state(owner.handle()), SW_SHOWMINIMIZED);
     EXPECT_FALSE(system.is_visible(hidden.handle()));
+    EXPECT_EQ(system.title(owner.handle()), L"Owner");
+    SetWindowTextW(owner.hwnd(), std::wstring(5000, L'w').c_str());
+    EXPECT_EQ(system.title(owner.handle()), std::wstring(4095, L'w'));
+    SetWindowTextW(owner.hwnd(), L"");
+    EXPECT_EQ(system.title(owner.handle()), L"");
+    EXPECT_EQ(system.process_image_path(0), L"");
 }
 
 TEST(Win32WindowSystem, AnswersSafelyForAWindowThatIsGone) {
@@ -107,39 +93,6 @@ TEST(Win32WindowSystem, AnswersSafelyForAWindowThatIsGone) {
     EXPECT_FALSE(system.is_visible(gone));
     EXPECT_FALSE(system.placement_show_state(gone));
     EXPECT_EQ(system.process_id(gone), 0u);
-}
-
-TEST(Win32WindowSystem, FollowsTheOwnerOfAnOwnedWindow) {
-    Win32WindowSystem system;
-    TestWindow owner(L"Owner");
-    TestWindow owned(L"Owned", owner.hwnd());
-
-    EXPECT_EQ(system.parent(owned.handle()), owner.handle());
-    EXPECT_EQ(system.parent(owner.handle()), 0u);
-}
-
-TEST(Win32WindowSystem, ReadsTheImagePathOfTheOwningProcess) {
-    Win32WindowSystem system;
-    TestWindow window(L"Own Process");
-
-    const auto process_id = system.process_id(window.handle());
-    EXPECT_EQ(process_id, GetCurrentProcessId());
-    EXPECT_EQ(lower_case(file_name_of(system.process_image_path(process_id))), L"win_tests.exe");
-    EXPECT_EQ(system.process_image_path(0), L"");
-}
-
-TEST(Win32WindowSystem, HidesAndShowsWithoutWaiting) {
-    Win32WindowSystem system;
-    TestWindow window(L"Async", nullptr, SW_SHOWMAXIMIZED);
-
-    system.show_async(window.handle(), SW_HIDE);
-    process_pending_messages();
-    EXPECT_FALSE(IsWindowVisible(window.hwnd()));
-
-    system.show_async(window.handle(), SW_SHOW);
-    process_pending_messages();
-    EXPECT_TRUE(IsWindowVisible(window.hwnd()));
-    EXPECT_TRUE(IsZoomed(window.hwnd()));
 }
 
 TEST(Win32WindowSystem, TheEngineListsAndHidesRealWindowsButNotTheMainWindowsOwn) {
@@ -164,6 +117,7 @@ TEST(Win32WindowSystem, TheEngineListsAndHidesRealWindowsButNotTheMainWindowsOwn
     EXPECT_EQ(lower_case(record.image_name), L"win_tests.exe");
     EXPECT_EQ(record.show_cmd, SW_SHOWMAXIMIZED);
 
+    // Hiding and showing go through the window's own thread without waiting for it.
     engine.hide_window(index, HiddenWindowRegister::NO_OWNER);
     process_pending_messages();
     engine.enumerate_windows();

@@ -29,25 +29,18 @@ private:
 
 } // namespace
 
-TEST(Win32HotKeyRegistrar, HoldsACombinationUntilItIsReleased) {
+TEST(Win32HotKeyRegistrar, HoldsACombinationUntilReleasedAndRefusesOneAnotherWindowHolds) {
+    HotKeyTarget other;
     HotKeyTarget target;
     Win32HotKeyRegistrar registrar(target.hwnd());
 
     ASSERT_TRUE(registrar.register_hot_key(FIRST_ID, MODIFIERS, KEY));
     EXPECT_FALSE(registrar.register_hot_key(SECOND_ID, MODIFIERS, KEY));
-
     registrar.unregister_hot_key(FIRST_ID);
     EXPECT_TRUE(registrar.register_hot_key(SECOND_ID, MODIFIERS, KEY));
     registrar.unregister_hot_key(SECOND_ID);
-}
 
-TEST(Win32HotKeyRegistrar, RefusesACombinationAnotherWindowHolds) {
-    HotKeyTarget other;
-    HotKeyTarget target;
     ASSERT_TRUE(RegisterHotKey(other.hwnd(), 1, MODIFIERS, KEY));
-    Win32HotKeyRegistrar registrar(target.hwnd());
-
     EXPECT_FALSE(registrar.register_hot_key(FIRST_ID, MODIFIERS, KEY));
-
     UnregisterHotKey(other.hwnd(), 1);
 }

@@ -112,17 +112,6 @@ TEST_F(TimerScheduling, AStopwatchRunsFromItsActivationToTheSecond) {
     EXPECT_GT(host.page_refreshes, refreshes);
 }
 
-TEST_F(TimerScheduling, AStopwatchWhoseLastTickWasMissedStopsAtTheNextOne) {
-    model.add_timer(stopwatch(10));
-    toggle_at(0, 14, 5, 40);
-    tick_at(14, 6, 0);
-
-    tick_at(14, 17, 5);
-
-    EXPECT_TRUE(is_shown(browser));
-    EXPECT_FALSE(model.timer(0).enabled);
-}
-
 TEST_F(TimerScheduling, DeactivatingAStopwatchShowsItsWindowsAndResetsItsStart) {
     model.add_timer(stopwatch(30));
     toggle_at(0, 8, 1, 2);
