@@ -42,120 +42,41 @@ RECT rect_of(HWND window) {
     return rect;
 }
 
-class MainWindowPlacement : public MainWindowTest {
-protected:
-    void write_placement(const Placement& placement) {
-        Settings settings([] { return ScreenSize{1280, 1024}; });
-        settings.load(settings_path);
-        settings.set_position_x(placement.x);
-        settings.set_position_y(placement.y);
-        settings.set_size_x(placement.width);
-        settings.set_size_y(placement.height);
-        settings.set_maximized(placement.maximized);
-        ASSERT_TRUE(settings.save());
-    }
+// What a fresh start would read from the settings file.
+Placement saved_placement(const std::wstring& settings_path) {
+    Settings settings([] { return ScreenSize{1280, 1024}; });
+    settings.load(settings_path);
+    return {settings.position_x(), settings.position_y(), settings.size_x(), settings.size_y(),
+            settings.maximized()};
+}
 
-    // What a fresh start would read from the settings file.
-    Placement saved_placement() const {
-        Settings settings([] { return ScreenSize{1280, 1024}; });
-        settings.load(settings_path);
-        return {settings.position_x(), settings.position_y(), settings.size_x(), settings.size_y(),
-                settings.maximized()};
-    }
-};
-
-TEST_F(MainWindowPlacement, OpensAtTheSavedPlacementWithItsCaptionAndMenu) {
-    write_placement({120, 90, 700, 480, false});
+TEST_F(MainWindowTest, SavesTheLastNormalRectangleWhetherMaximisedOrNotButNotWhenMinimised) {
     create();
-    const RECT rect = rect_of(window.handle());
-    EXPECT_EQ((Placement{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                         IsZoomed(window.handle()) != FALSE}),
-              (Placement{120, 90, 700, 480, false}));
-    EXPECT_TRUE(IsWindowVisible(window.handle()));
-
-    wchar_t caption[64]{};
-    GetWindowTextW(window.handle(), caption, 64);
-    EXPECT_STREQ(caption, L"Hushcloak");
     wchar_t item[64]{};
     GetMenuStringW(GetMenu(window.handle()), ID_HELP_CHECK_FOR_UPDATES, item, 64, MF_BYCOMMAND);
     EXPECT_STREQ(item, L"Check for Updates on Startup");
-}
 
-TEST_F(MainWindowPlacement, OpensMaximisedWhenItWasMaximised) {
-    write_placement({120, 90, 700, 480, true});
-    create();
-    EXPECT_TRUE(IsZoomed(window.handle()));
-}
-
-TEST_F(MainWindowPlacement, SavesTheLastNormalRectangleWhetherMaximisedOrNotButNotWhenMinimised) {
-    write_placement({100, 80, 700, 480, false});
-    create();
     MoveWindow(window.handle(), 130, 110, 720, 500, TRUE);
-    EXPECT_EQ(saved_placement(), (Placement{130, 110, 720, 500, false}));
+    EXPECT_EQ(saved_placement(settings_path), (Placement{130, 110, 720, 500, false}));
 
     ShowWindow(window.handle(), SW_MAXIMIZE);
     pump_messages();
-    EXPECT_EQ(saved_placement(), (Placement{130, 110, 720, 500, true}));
+    EXPECT_EQ(saved_placement(settings_path), (Placement{130, 110, 720, 500, true}));
 
     ShowWindow(window.handle(), SW_RESTORE);
     pump_messages();
-    EXPECT_EQ(saved_placement(), (Placement{130, 110, 720, 500, false}));
+    EXPECT_EQ(saved_placement(settings_path), (Placement{130, 110, 720, 500, false}));
 
     ShowWindow(window.handle(), SW_MINIMIZE);
     pump_messages();
     window.save_placement();
-    EXPECT_EQ(saved_placement(), (Placement{130, 110, 720, 500, false}));
+    EXPECT_EQ(saved_placement(settings_path), (Placement{130, 110, 720, 500, false}));
 }
 
-TEST_F(MainWindowTest, SizingBelowTheMinimumStopsTheDraggedEdge) {
+TEST_F(MainWindowTest, TheAboutBoxOpensCentredOnTheWindowAndCloses) {
     create();
-    RECT proposed{400, 300, 600, 500};
-    EXPECT_EQ(
-        SendMessageW(window.handle(), WM_SIZING, WMSZ_TOPLEFT, reinterpret_cast<LPARAM>(&proposed)),
-        TRUE);
-    EXPECT_EQ(proposed.left, 600 - 640);
-    EXPECT_EQ(proposed.top, 500 - 400);
-    EXPECT_EQ(proposed.right, 600);
-    EXPECT_EQ(proposed.bottom, 500);
-}
-
-TEST_F(MainWindowTest, ClosingAndMinimisingToTheTrayOnlyHideTheWindowAndExitAsksForTheExit) {
-    create();
-    SendMessageW(window.handle(), WM_CLOSE, 0, 0);
-    EXPECT_FALSE(IsWindowVisible(window.handle()));
-    EXPECT_TRUE(IsWindow(window.handle()));
-
-    ShowWindow(window.handle(), SW_SHOW);
-    SendMessageW(window.handle(), WM_COMMAND, ID_FILE_MINIMIZE_TO_TRAY, 0);
-    EXPECT_FALSE(IsWindowVisible(window.handle()));
-    EXPECT_EQ(owner->shutdowns, 0);
-
-    SendMessageW(window.handle(), WM_COMMAND, ID_FILE_EXIT, 0);
-    EXPECT_EQ(owner->shutdowns, 1);
-    EXPECT_FALSE(owner->last_shutdown_silent);
-}
-
-TEST_F(MainWindowTest, AHotKeyMessageReachesTheWindowEngine) {
-    const UniqueWindow target = make_target(L"Main window test target");
-    Group group(3);
-    group.add_pattern(Pattern{Pattern::EXACTLY_MATCHES, Pattern::WINDOW_TITLE,
-                              L"Main window test target", false});
-    model.add_group(group);
-    HotKey hide_only;
-    hide_only.action = HotKey::HIDE_ONLY;
-    hide_only.group_id = 3;
-    model.add_hot_key(hide_only);
-    create();
-
-    SendMessageW(window.handle(), WM_HOTKEY, hide_only.id, 0);
-    pump_messages();
-    EXPECT_FALSE(IsWindowVisible(target.get()));
-    EXPECT_TRUE(window.engine().was_hidden_this_session(to_window_handle(target.get())));
-}
-
-TEST_F(MainWindowPlacement, TheAboutBoxOpensCentredOnTheWindowAndCloses) {
-    write_placement({60, 50, 700, 480, false});
-    create();
+    // Off the screen's centre, where a box would open by default.
+    MoveWindow(window.handle(), 60, 50, 700, 480, TRUE);
     RECT box{};
     ModalScript script;
     script.on(L"About Hushcloak", [&](HWND about) {

@@ -75,15 +75,6 @@ TEST(MessageBoxes, OpenCentredOnTheirOwnerOrTheScreenAndStayOnThePrimaryScreen) 
     EXPECT_EQ(rect_of(later.get()).top, 7);
 }
 
-TEST(MessageBoxes, AskYesNoIsTrueOnlyForYes) {
-    const UniqueWindow owner = make_window(nullptr, 100, 100, 400, 300);
-    bool answer = false;
-    where_box_opens([&] { answer = ask_yes_no(owner.get(), box_caption, L"Yes?"); }, IDYES);
-    EXPECT_TRUE(answer);
-    where_box_opens([&] { answer = ask_yes_no(owner.get(), box_caption, L"No?"); }, IDNO);
-    EXPECT_FALSE(answer);
-}
-
 TEST(CentreOnParent, CentresOnTheOwnerKeepingTheSizeOrOnTheScreenWhenTheOwnerIsMinimised) {
     const UniqueWindow owner = make_window(nullptr, 300, 200, 400, 300);
     const UniqueWindow dialog = make_window(owner.get(), 0, 0, 200, 100);

@@ -48,10 +48,11 @@ protected:
     }
 
     // Opens the menu and chooses `identifier`; `meanwhile` runs while the menu is open.
-    void choose(
-        int identifier, const std::function<void()>& meanwhile = [] {}) {
+    void choose(int identifier, const std::function<void()>& meanwhile = nullptr) {
         tray.run_menu([&](const TrayMenuContent&) {
-            meanwhile();
+            if (meanwhile) {
+                meanwhile();
+            }
             return identifier;
         });
     }
@@ -100,18 +101,15 @@ TEST_F(TrayMenu, ListsGroupsTimersAndWindowsOfTheMoment) {
     const TrayMenuContent empty = open_menu();
     EXPECT_TRUE(empty.groups.empty());
     EXPECT_TRUE(empty.timers.empty());
-}
 
-TEST_F(TrayMenu, SubmenusStopAtTheSizeOfTheirIdentifierRange) {
+    // A submenu stops at the size of its identifier range.
     for (int i = 0; i < 1000; ++i) {
         add_window(L"Window " + std::to_wstring(i));
     }
-
-    const TrayMenuContent content = open_menu();
-
-    ASSERT_EQ(content.windows_to_hide.size(), 1000u);
-    EXPECT_EQ(content.windows_to_hide.front(), L"News - Browser");
-    EXPECT_EQ(content.windows_to_hide.back(), L"Window 996");
+    const Titles windows = open_menu().windows_to_hide;
+    ASSERT_EQ(windows.size(), 1000u);
+    EXPECT_EQ(windows.front(), L"News - Browser");
+    EXPECT_EQ(windows.back(), L"Window 997");
 }
 
 TEST_F(TrayMenu, GroupAndTimerCommandsActOnTheChosenEntry) {
@@ -145,51 +143,43 @@ TEST_F(TrayMenu, WindowEntriesFollowTheirWindowWhenTheRecordsChangeMeanwhile) {
     });
     EXPECT_FALSE(is_shown(editor));
     EXPECT_TRUE(is_shown(browser));
-
     choose(tray_ids::SHOW_WINDOW_BASE + 0);
     EXPECT_TRUE(is_shown(editor));
-}
 
-TEST_F(TrayMenu, WindowClosedBeforeItsEntryIsChosenIsLeftAlone) {
+    // A window closed before its entry is chosen, or an entry beyond the list, changes nothing.
     const std::size_t requests = system.show_requests.size();
-
-    choose(tray_ids::HIDE_WINDOW_BASE + 0, [&] {
+    choose(tray_ids::HIDE_WINDOW_BASE + 1, [&] {
         system.close_window(browser);
         engine.enumerate_windows();
     });
-    choose(tray_ids::HIDE_WINDOW_BASE + 3); // beyond the three windows listed
-
+    choose(tray_ids::HIDE_WINDOW_BASE + 4);
     EXPECT_EQ(system.show_requests.size(), requests);
     EXPECT_TRUE(is_shown(editor));
     EXPECT_TRUE(is_shown(player));
 }
 
-TEST_F(TrayMenu, HideAllWindowsHidesEveryListedWindowAndTheMainWindowEvenWhenTheTabStays) {
+TEST_F(TrayMenu, HideAllThenShowAllActsOnlyOnWhatThisProgramHidAndOnTheMainWindow) {
+    system.window(player).visible = false; // hidden by another program
+    engine.enumerate_windows();
+
     choose(tray_ids::HIDE_ALL_WINDOWS);
     EXPECT_FALSE(is_shown(browser));
     EXPECT_FALSE(is_shown(editor));
-    EXPECT_FALSE(is_shown(player));
     EXPECT_TRUE(is_shown(ignored));
     EXPECT_EQ(tray_host.calls,
               (HostCalls{"refresh after action", "switch to tab 1", "hide main window"}));
 
-    tray_host.tab_control_accepts = false;
-    choose(tray_ids::HIDE_ALL_WINDOWS);
-    EXPECT_EQ(tray_host.calls.back(), "hide main window");
-}
-
-TEST_F(TrayMenu, ShowAllWindowsShowsOnlyWhatThisProgramHid) {
-    choose(tray_ids::HIDE_GROUP_BASE + 0);
-    choose(tray_ids::HIDE_WINDOW_BASE + 0); // Notes - Editor, now first of the visible windows
-    system.window(player).visible = false;  // hidden by another program
-    engine.enumerate_windows();
-
+    tray_host.calls.clear();
     choose(tray_ids::SHOW_ALL_WINDOWS);
-
     EXPECT_TRUE(is_shown(browser));
     EXPECT_TRUE(is_shown(editor));
     EXPECT_FALSE(is_shown(player));
     EXPECT_EQ(tray_host.calls, (HostCalls{"refresh after action", "switch to tab 0"}));
+
+    // The main window goes even when the tab control keeps its page.
+    tray_host.tab_control_accepts = false;
+    choose(tray_ids::HIDE_ALL_WINDOWS);
+    EXPECT_EQ(tray_host.calls.back(), "hide main window");
 }
 
 TEST_F(TrayMenu, ShowAllWindowsGivesTheFocusBackToTheWindowThatWasInFront) {

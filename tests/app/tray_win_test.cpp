@@ -6,7 +6,6 @@
 #include "engine/fake_clock.h"
 #include "timers/timer_scheduler.h"
 #include "ui/gdi_handles_win.h"
-#include "ui/menu_choice_win.h"
 
 #include <gtest/gtest.h>
 
@@ -42,56 +41,44 @@ UniqueWindow make_host_window() {
                                         nullptr));
 }
 
-struct MenuItem {
-    std::wstring text;
-    UINT id = 0;
-    bool checked = false;
-
-    bool operator==(const MenuItem&) const = default;
-};
-using MenuItems = std::vector<MenuItem>;
-
-void PrintTo(const MenuItem& item, std::ostream* out) {
-    *out << '"' << std::string(item.text.begin(), item.text.end()) << "\" " << item.id
-         << (item.checked ? " checked" : "");
-}
-
-MenuItems items_of(HMENU menu) {
-    MenuItems items;
+// Each item of `menu` as its text, its identifier and whether it is checked.
+std::vector<std::wstring> items_of(HMENU menu) {
+    std::vector<std::wstring> items;
     for (int position = 0; position < GetMenuItemCount(menu); ++position) {
         wchar_t text[512] = {};
         GetMenuStringW(menu, position, text, 512, MF_BYPOSITION);
-        const UINT state = GetMenuState(menu, position, MF_BYPOSITION);
-        items.push_back({text, GetMenuItemID(menu, position), (state & MF_CHECKED) != 0});
+        const bool checked = GetMenuState(menu, position, MF_BYPOSITION) & MF_CHECKED;
+        items.push_back(std::wstring(text) + L" " + std::to_wstring(GetMenuItemID(menu, position)) +
+                        (checked ? L" checked" : L""));
     }
     return items;
 }
 
 TEST(TrayMenuFill, EverySubmenuListsItsEntriesAndIsRefilledAtEachOpening) {
+    using Items = std::vector<std::wstring>;
     TrayMenu menu;
     const auto submenu = [&](int position) { return items_of(GetSubMenu(menu.popup(), position)); };
-    TrayMenuContent content;
-    content.groups = {L"Web Browsers"};
-    content.timers = {{L"(Clock) Hides \"Web Browsers\".", true}};
-    content.windows_to_hide = {L"News & Weather - Browser", L"Notes - Editor"};
+    TrayMenuContent content{{L"Web Browsers"},
+                            {{L"Clock timer", true}},
+                            {L"News & Weather - Browser", L"Notes - Editor"},
+                            {}};
     menu.fill(content);
 
     // The placeholders are gone; the ampersand of a title is shown as one.
-    EXPECT_EQ(submenu(TrayMenu::HIDE_GROUP_POSITION), (MenuItems{{L"Web Browsers", 5000}}));
-    EXPECT_EQ(submenu(TrayMenu::SHOW_GROUP_POSITION), (MenuItems{{L"Web Browsers", 6000}}));
-    EXPECT_EQ(submenu(TrayMenu::TIMERS_POSITION),
-              (MenuItems{{content.timers[0].text, 9000, true}}));
+    EXPECT_EQ(submenu(TrayMenu::HIDE_GROUP_POSITION), Items{L"Web Browsers 5000"});
+    EXPECT_EQ(submenu(TrayMenu::SHOW_GROUP_POSITION), Items{L"Web Browsers 6000"});
+    EXPECT_EQ(submenu(TrayMenu::TIMERS_POSITION), Items{L"Clock timer 9000 checked"});
     EXPECT_EQ(submenu(TrayMenu::HIDE_WINDOW_POSITION),
-              (MenuItems{{L"News && Weather - Browser", 7000}, {L"Notes - Editor", 7001}}));
-    EXPECT_TRUE(submenu(TrayMenu::SHOW_WINDOW_POSITION).empty());
+              (Items{L"News && Weather - Browser 7000", L"Notes - Editor 7001"}));
+    EXPECT_EQ(submenu(TrayMenu::SHOW_WINDOW_POSITION), Items{});
 
     content.timers[0].checked = false;
     content.windows_to_hide = {L"Opened Later"};
     content.windows_to_show = {L"Notes - Editor"};
     menu.fill(content);
-    EXPECT_FALSE(submenu(TrayMenu::TIMERS_POSITION)[0].checked);
-    EXPECT_EQ(submenu(TrayMenu::HIDE_WINDOW_POSITION), (MenuItems{{L"Opened Later", 7000}}));
-    EXPECT_EQ(submenu(TrayMenu::SHOW_WINDOW_POSITION), (MenuItems{{L"Notes - Editor", 8000}}));
+    EXPECT_EQ(submenu(TrayMenu::TIMERS_POSITION), Items{L"Clock timer 9000"});
+    EXPECT_EQ(submenu(TrayMenu::HIDE_WINDOW_POSITION), Items{L"Opened Later 7000"});
+    EXPECT_EQ(submenu(TrayMenu::SHOW_WINDOW_POSITION), Items{L"Notes - Editor 8000"});
 }
 
 // A tray over fake windows, in a plain window standing in for the main dialog.
@@ -144,31 +131,12 @@ TEST_F(TrayWindow, ALeftClickOrDoubleClickShowsTheMainWindowAndOtherMessagesAreL
     EXPECT_EQ(tray_host.calls, (std::vector<std::string>{"refresh page", "refresh page"}));
 }
 
-class MainWindowTray : public MainWindowTest {
-protected:
-    void SetUp() override { create(); }
-};
-
-TEST_F(MainWindowTray, IconComesWithTheWindowItsExitAsksForTheExitSequenceAndTheIconGoesAfter) {
-    EXPECT_TRUE(icon_is_shown(window.handle()));
-
-    MenuChoice exit_item(11);
-    SendMessageW(window.handle(), TrayIcon::CALLBACK_MESSAGE, TrayIcon::ICON_ID, WM_RBUTTONDOWN);
-    EXPECT_EQ(MenuChoice::items(),
-              (std::vector<std::wstring>{L"Hide Group", L"Show Group", L"", L"Visibility Timers",
-                                         L"", L"Hide Window", L"Show Window", L"",
-                                         L"Show All Windows", L"Hide All Windows", L"", L"E&xit"}));
-    EXPECT_EQ(owner->shutdowns, 1);
-    EXPECT_FALSE(owner->last_shutdown_silent);
-
-    ASSERT_TRUE(window.confirm_exit(false));
-    EXPECT_FALSE(icon_is_shown(window.handle()));
-}
-
 // Regression: a taskbar re-created after Explorer crashed had lost the icon for good, and with
 // the main window hidden the user had no way back.
-TEST_F(MainWindowTray, ReCreatedTaskbarGetsTheIconBackFromTheMainWindow) {
+TEST_F(MainWindowTest, ReCreatedTaskbarGetsTheIconBackFromTheMainWindow) {
+    create();
     notify_icon(NIM_DELETE, window.handle());
+    ASSERT_FALSE(icon_is_shown(window.handle()));
 
     DWORD_PTR result = 0;
     SendMessageTimeoutW(HWND_BROADCAST, TrayIcon::taskbar_created_message(), 0, 0, SMTO_ABORTIFHUNG,

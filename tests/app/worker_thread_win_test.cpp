@@ -66,18 +66,21 @@ struct WorkerProbe {
 
 } // namespace
 
-TEST(WorkerThread, CallsTheFunctionWithTheParameterUntilStoppedFromOutside) {
-    WorkerProbe probe;
-    EXPECT_FALSE(probe.worker.is_running());
+TEST(WorkerThread, StopFromOutsideWaitsForTheCurrentCallOrEndsAStuckWorkerAtOnce) {
+    for (const bool terminate : {false, true}) {
+        SCOPED_TRACE(terminate);
+        WorkerProbe probe;
+        EXPECT_FALSE(probe.worker.is_running());
 
-    ASSERT_TRUE(probe.start(&WorkerProbe::count, 0));
-    EXPECT_TRUE(probe.worker.is_running());
-    EXPECT_EQ(probe.worker.parameter(), &probe);
-    EXPECT_EQ(probe.seen_parameter.load(), &probe);
+        ASSERT_TRUE(probe.start(terminate ? &WorkerProbe::block_forever : &WorkerProbe::count, 0));
+        EXPECT_TRUE(probe.worker.is_running());
+        EXPECT_EQ(probe.worker.parameter(), &probe);
+        EXPECT_EQ(probe.seen_parameter.load(), &probe);
 
-    probe.worker.stop(false);
-    EXPECT_FALSE(probe.worker.is_running());
-    EXPECT_TRUE(is_signalled(probe.worker_thread.get()));
+        probe.worker.stop(terminate);
+        EXPECT_FALSE(probe.worker.is_running());
+        EXPECT_TRUE(is_signalled(probe.worker_thread.get()));
+    }
 }
 
 TEST(WorkerThread, StopFromInsideEndsTheLoopAfterTheCurrentCall) {
@@ -94,16 +97,6 @@ TEST(WorkerThread, StopFromInsideEndsTheLoopAfterTheCurrentCall) {
         EXPECT_EQ(probe.calls, last_call);
         EXPECT_FALSE(probe.worker.is_running());
     }
-}
-
-TEST(WorkerThread, TerminateEndsAWorkerStuckInItsCall) {
-    WorkerProbe probe;
-    ASSERT_TRUE(probe.start(&WorkerProbe::block_forever, 0));
-
-    probe.worker.stop(true);
-
-    EXPECT_FALSE(probe.worker.is_running());
-    EXPECT_TRUE(is_signalled(probe.worker_thread.get()));
 }
 
 TEST(WorkerThread, StartingAgainEndsTheEarlierWorkerFirst) {

@@ -2,7 +2,7 @@
 
 // A small HTTP/1.1 server on 127.0.0.1 for the update tests: one connection at a time, replies
 // from a table of paths (anything else is 404), every request recorded. It listens on a port
-// the system chooses and stops by itself when destroyed or after a minute at the latest.
+// the system chooses until it is destroyed.
 
 #ifdef _WIN32
 #include <winsock2.h>
@@ -10,18 +10,15 @@
 #else
 #include <arpa/inet.h>
 #include <netinet/in.h>
-#include <sys/select.h>
 #include <sys/socket.h>
 #include <unistd.h>
 #endif
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <cstdint>
 #include <map>
 #include <mutex>
-#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -30,7 +27,6 @@ namespace test_http {
 
 #ifdef _WIN32
 using Socket = SOCKET;
-inline constexpr Socket no_socket = INVALID_SOCKET;
 inline void close_socket(Socket s) {
     closesocket(s);
 }
@@ -44,7 +40,6 @@ struct NetworkUser {
 };
 #else
 using Socket = int;
-inline constexpr Socket no_socket = -1;
 inline void close_socket(Socket s) {
     close(s);
 }
@@ -62,15 +57,18 @@ struct Reply {
     std::string location;
 };
 
-// Binds a listening socket to 127.0.0.1 on a free port; returns the port.
-inline std::uint16_t bind_loopback(Socket s) {
+inline sockaddr_in loopback_address(std::uint16_t port) {
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = 0;
-    if (bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-        throw std::runtime_error("cannot bind to the loopback address");
-    }
+    address.sin_port = htons(port);
+    return address;
+}
+
+// Binds a socket to a free port of 127.0.0.1; returns the port.
+inline std::uint16_t bind_loopback(Socket s) {
+    sockaddr_in address = loopback_address(0);
+    bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
     socklen_t length = sizeof address;
     getsockname(s, reinterpret_cast<sockaddr*>(&address), &length);
     return ntohs(address.sin_port);
@@ -85,17 +83,42 @@ inline std::uint16_t refusing_port() {
     return port;
 }
 
+inline bool send_all(Socket client, const std::string& bytes) {
+    for (std::size_t sent = 0; sent < bytes.size();) {
+        const int count =
+            send(client, bytes.data() + sent, static_cast<int>(bytes.size() - sent), send_flags);
+        if (count <= 0) {
+            return false;
+        }
+        sent += static_cast<std::size_t>(count);
+    }
+    return true;
+}
+
 class Server {
 public:
-    Server() {
-        listener_ = socket(AF_INET, SOCK_STREAM, 0);
-        port_ = bind_loopback(listener_);
+    Server() : listener_(socket(AF_INET, SOCK_STREAM, 0)), port_(bind_loopback(listener_)) {
         listen(listener_, 4);
-        worker_ = std::thread([this] { run(); });
+        worker_ = std::thread([this] {
+            while (true) {
+                const Socket client = accept(listener_, nullptr, nullptr);
+                if (stopping_) {
+                    close_socket(client);
+                    return;
+                }
+                answer(client);
+                close_socket(client);
+            }
+        });
     }
+    // A connection of its own wakes the worker from its wait for the next one.
     ~Server() {
         stopping_ = true;
+        const Socket waker = socket(AF_INET, SOCK_STREAM, 0);
+        const sockaddr_in address = loopback_address(port_);
+        connect(waker, reinterpret_cast<const sockaddr*>(&address), sizeof address);
         worker_.join();
+        close_socket(waker);
         close_socket(listener_);
     }
     Server(const Server&) = delete;
@@ -115,85 +138,49 @@ public:
     }
 
 private:
-    void run() {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
-        while (!stopping_ && std::chrono::steady_clock::now() < deadline) {
-            fd_set readable;
-            FD_ZERO(&readable);
-            FD_SET(listener_, &readable);
-            timeval wait{0, 20'000};
-            if (select(static_cast<int>(listener_) + 1, &readable, nullptr, nullptr, &wait) <= 0) {
-                continue;
-            }
-            const Socket client = accept(listener_, nullptr, nullptr);
-            if (client != no_socket) {
-                answer(client);
-                close_socket(client);
-            }
-        }
-    }
-
     void answer(Socket client) {
         const std::string path = read_request_path(client);
-        Reply reply;
+        Reply reply{404, "Not found", 0, {}};
         {
             std::lock_guard lock(mutex_);
             requested_.push_back(path);
-            const auto found = replies_.find(path);
-            reply = found != replies_.end() ? found->second : Reply{404, "Not found", 0, {}};
+            if (replies_.contains(path)) {
+                reply = replies_[path];
+            }
         }
         const std::uint64_t size = std::max<std::uint64_t>(reply.body.size(), reply.padded_size);
-        std::string head = "HTTP/1.1 " + std::to_string(reply.status) + " Test\r\n" +
-                           "Content-Length: " + std::to_string(size) + "\r\n" +
-                           "Connection: close\r\n";
-        if (!reply.location.empty()) {
-            head += "Location: " + reply.location + "\r\n";
-        }
-        head += "\r\n";
-        if (!send_all(client, head) || !send_all(client, reply.body)) {
+        const std::string location =
+            reply.location.empty() ? "" : "Location: " + reply.location + "\r\n";
+        if (!send_all(client, "HTTP/1.1 " + std::to_string(reply.status) +
+                                  " Test\r\nContent-Length: " + std::to_string(size) +
+                                  "\r\nConnection: close\r\n" + location + "\r\n" + reply.body)) {
             return;
         }
         const std::string padding(64 * 1024, ' ');
-        for (std::uint64_t sent = reply.body.size(); sent < size && !stopping_;) {
-            const auto count = std::min<std::uint64_t>(padding.size(), size - sent);
-            if (!send_all(client, padding.substr(0, count))) {
+        for (std::uint64_t sent = reply.body.size(); sent < size; sent += padding.size()) {
+            if (!send_all(client,
+                          padding.substr(0, std::min<std::uint64_t>(64 * 1024, size - sent)))) {
                 return;
             }
-            sent += count;
         }
     }
 
     static std::string read_request_path(Socket client) {
         std::string request;
         char block[1024];
-        while (request.find("\r\n\r\n") == std::string::npos && request.size() < 16 * 1024) {
-            const int received = recv(client, block, sizeof block, 0);
-            if (received <= 0) {
-                break;
-            }
-            request.append(block, received);
+        int received = 0;
+        while (request.find("\r\n\r\n") == std::string::npos &&
+               (received = recv(client, block, sizeof block, 0)) > 0) {
+            request.append(block, static_cast<std::size_t>(received));
         }
         const auto start = request.find(' ');
         const auto end = request.find(' ', start + 1);
-        return start == std::string::npos ? std::string{}
-                                          : request.substr(start + 1, end - start - 1);
-    }
-
-    static bool send_all(Socket client, const std::string& bytes) {
-        for (std::size_t sent = 0; sent < bytes.size();) {
-            const int count = send(client, bytes.data() + sent,
-                                   static_cast<int>(bytes.size() - sent), send_flags);
-            if (count <= 0) {
-                return false;
-            }
-            sent += static_cast<std::size_t>(count);
-        }
-        return true;
+        return start == std::string::npos ? "" : request.substr(start + 1, end - start - 1);
     }
 
     NetworkUser network_;
-    Socket listener_ = no_socket;
-    std::uint16_t port_ = 0;
+    Socket listener_;
+    std::uint16_t port_;
     std::atomic<bool> stopping_ = false;
     mutable std::mutex mutex_;
     std::map<std::string, Reply> replies_;
