@@ -46,16 +46,6 @@ inline std::wstring entry_text(HWND list, WPARAM index, UINT length_message, UIN
     return text;
 }
 
-inline std::vector<std::wstring> entry_texts(HWND list, UINT count_message, UINT length_message,
-                                             UINT text_message) {
-    std::vector<std::wstring> texts;
-    const auto count = SendMessageW(list, count_message, 0, 0);
-    for (LRESULT index = 0; index < count; ++index) {
-        texts.push_back(entry_text(list, static_cast<WPARAM>(index), length_message, text_message));
-    }
-    return texts;
-}
-
 // Picks an entry of a drop-down list, which tells the dialog as the list itself would.
 inline void choose(HWND dialog, int id, int index) {
     SendMessageW(item(dialog, id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
@@ -68,10 +58,6 @@ inline std::wstring chosen_text(HWND dialog, int id) {
     return index == CB_ERR ? L""
                            : entry_text(item(dialog, id), static_cast<WPARAM>(index),
                                         CB_GETLBTEXTLEN, CB_GETLBTEXT);
-}
-
-inline std::vector<std::wstring> choices(HWND dialog, int id) {
-    return entry_texts(item(dialog, id), CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
 }
 
 inline bool checked(HWND dialog, int id) {
@@ -96,7 +82,12 @@ inline void double_click_line(HWND dialog, int id, int line) {
 }
 
 inline std::vector<std::wstring> lines(HWND dialog, int id) {
-    return entry_texts(item(dialog, id), LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
+    std::vector<std::wstring> texts;
+    for (LRESULT line = 0; line < SendMessageW(item(dialog, id), LB_GETCOUNT, 0, 0); ++line) {
+        texts.push_back(
+            entry_text(item(dialog, id), static_cast<WPARAM>(line), LB_GETTEXTLEN, LB_GETTEXT));
+    }
+    return texts;
 }
 
 inline int selected_line(HWND dialog, int id) {

@@ -236,7 +236,7 @@ TEST_F(TimerEditor, OkAndActivateRefuseATimerWithoutAGroupOrADurationAndCancelli
     std::wstring refusal;
     ModalScript without_groups;
     without_groups.on(EDITOR, [](HWND editor) {
-        EXPECT_TRUE(user::choices(editor, IDC_TIMER_GROUP).empty());
+        EXPECT_EQ(SendDlgItemMessageW(editor, IDC_TIMER_GROUP, CB_GETCOUNT, 0, 0), 0);
         user::click(editor, IDOK);
     });
     without_groups.answer(L"Invalid Group", refusal);
