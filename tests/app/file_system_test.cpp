@@ -100,7 +100,7 @@ TEST(WriteFileAtomically, ReplacesTheWholeFileAndLeavesNoTemporaryFileBehind) {
     EXPECT_EQ(entries_in(folder.path()), 2);
 }
 
-TEST(PrepareDirectory, CreatesTheFolderOnceAndKeepsTheDoubledSlash) {
+TEST(PrepareDirectory, CreatesTheFolderOnceKeepingTheDoubledSlashOrFailsWhenItCannot) {
     for (const auto& user : {cyrillic_user, chinese_user}) {
         TemporaryFolder folder(user);
         std::wstring directory;
@@ -112,9 +112,8 @@ TEST(PrepareDirectory, CreatesTheFolderOnceAndKeepsTheDoubledSlash) {
         ASSERT_TRUE(write_file_atomically(join_path(directory, L"log.xml"), "line\r\n"));
         EXPECT_EQ(read_bytes(text_of(folder.path() / "Hushcloak" / "log.xml")), "line\r\n");
     }
-}
 
-TEST(PrepareDirectory, FailsWhenAFileIsInTheWayOrTheParentIsMissing) {
+    // A file in the way, or a missing parent.
     TemporaryFolder folder;
     put_bytes(folder.file(L"Hushcloak"), "");
     std::wstring directory = L"unchanged";

@@ -33,12 +33,20 @@ TEST_F(UrlFetcherTest, EachFetchStartsAfreshAndAServerErrorIsAFailureWithItsReas
     EXPECT_NE(fetcher.error_text().find(L"404"), std::wstring::npos) << fetcher.error_text();
     EXPECT_TRUE(fetcher.body().empty());
 
-    ASSERT_TRUE(fetcher.fetch(server.url("/file.txt")));
+    // A body just below the bound is whole.
+    const std::string full(UrlFetcher::body_capacity_limit - 1, '7');
+    server.serve("/full", {200, full, 0, {}});
+    ASSERT_TRUE(fetcher.fetch(server.url("/full")));
     EXPECT_EQ(fetcher.error_text(), L"");
-    EXPECT_EQ(body_of(fetcher), "3\r\nrest");
+    EXPECT_FALSE(fetcher.body_truncated());
+    EXPECT_EQ(body_of(fetcher), full);
 }
 
-TEST_F(UrlFetcherTest, ARefusedConnectionOrARefusingWriterIsAFailure) {
+TEST_F(UrlFetcherTest, AnUnacceptableUrlARefusedConnectionOrARefusingWriterIsAFailure) {
+    // The transfer library refuses text options of this length.
+    EXPECT_FALSE(fetcher.fetch(L"http://127.0.0.1/" + std::wstring(9'000'000, L'a')));
+    expect_failure_text(fetcher, L"Unable to set URL: ");
+
     const auto port = test_http::refusing_port();
     EXPECT_FALSE(fetcher.fetch(L"http://127.0.0.1:" + std::to_wstring(port) + L"/x"));
     expect_failure_text(fetcher, L"Failed to load: ");
@@ -50,22 +58,6 @@ TEST_F(UrlFetcherTest, ARefusedConnectionOrARefusingWriterIsAFailure) {
     EXPECT_FALSE(fetcher.fetch(server.url("/file.txt")));
     EXPECT_TRUE(fetcher.body().empty());
     expect_failure_text(fetcher, L"Failed to load: ");
-}
-
-TEST_F(UrlFetcherTest, ABodyJustBelowTheBoundIsWhole) {
-    const std::string body(UrlFetcher::body_capacity_limit - 1, '7');
-    server.serve("/full", {200, body, 0, {}});
-    ASSERT_TRUE(fetcher.fetch(server.url("/full")));
-    EXPECT_FALSE(fetcher.body_truncated());
-    EXPECT_EQ(body_of(fetcher), body);
-}
-
-TEST(UrlFetcherSettings, AnUnacceptableUrlIsReportedAsSuch) {
-    // The transfer library refuses text options of this length.
-    const std::wstring url = L"http://127.0.0.1/" + std::wstring(9'000'000, L'a');
-    UrlFetcher fetcher;
-    EXPECT_FALSE(fetcher.fetch(url));
-    expect_failure_text(fetcher, L"Unable to set URL: ");
 }
 
 } // namespace
