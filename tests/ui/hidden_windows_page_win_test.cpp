@@ -9,6 +9,7 @@ using Titles = std::vector<std::wstring>;
 constexpr int VISIBLE = 0;
 constexpr int HIDDEN = 1;
 
+// How every question before unhiding windows this program did not hide ends.
 const std::wstring RISK = L"\r\n\r\nAltering system windows is not recommended, as it may lead to "
                           L"instability or other unpredictable results.\r\n\r\nAre you sure "
                           L"you'd like to continue?";
@@ -27,7 +28,7 @@ const Question LIST_ALL{L"Hidden Windows", L"Enabling this option will list all 
                                                RISK};
 const Titles HID_HERE{L"Notes - Editor", L"Start Page - Browser"};
 
-// Two windows this program hid from the visible windows page, one that another program hid,
+// Two windows this program hid from the visible windows page, two that other programs hid,
 // and one still visible; the hidden windows page is current.
 class HiddenWindowsPage : public PageTest {
 protected:
