@@ -83,8 +83,8 @@ inline Texts pattern_entry_shown(HWND dialog) {
             user::checked(dialog, IDC_PATTERN_CASE_SENSITIVE) ? L"case sensitive" : L""};
 }
 
-constexpr int MODIFIER_BOXES[] = {IDC_HOT_KEY_CTRL, IDC_HOT_KEY_ALT, IDC_HOT_KEY_SHIFT,
-                                  IDC_HOT_KEY_WIN};
+inline constexpr int MODIFIER_BOXES[] = {IDC_HOT_KEY_CTRL, IDC_HOT_KEY_ALT, IDC_HOT_KEY_SHIFT,
+                                         IDC_HOT_KEY_WIN};
 
 // What the "Hot Key Settings:" box shows: the key, then the name of each ticked modifier.
 inline Texts key_settings_shown(HWND dialog) {
