@@ -80,6 +80,7 @@ TEST_F(GroupsPage, EditByButtonDoubleClickOrMenuWritesTheCopyBackOnlyAfterOk) {
     script.on(EDITOR, [](HWND editor) { user::click(editor, IDCANCEL); });
     click_through(script, GROUPS, IDC_PAGE_EDIT);
     EXPECT_EQ(ModelLists(model), before);
+    EXPECT_EQ(column(GROUPS), (Texts{L"Work", L"Games", L"Music"}));
 
     script.on(EDITOR, [](HWND editor) {
         EXPECT_EQ(user::text_of(user::item(editor, IDC_GROUP_NAME)), L"Games");
@@ -130,6 +131,7 @@ TEST_F(GroupsPage, WithoutASelectionTheGroupCommandsAreOfferedButDoNothing) {
 
 TEST_F(GroupsPage, HideAllAndShowAllActOnTheSelectedGroupsWindowsOnly) {
     select_row(GROUPS, 1);
+    EXPECT_TRUE(enabled(GROUPS, IDC_GROUP_HIDE_ALL));
     click(GROUPS, IDC_GROUP_HIDE_ALL);
     EXPECT_TRUE(is_hidden(games_window));
     EXPECT_FALSE(is_hidden(work_window));

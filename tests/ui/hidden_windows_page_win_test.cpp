@@ -90,6 +90,7 @@ TEST_F(HiddenWindowsPage, ShowAllShowsTheListFromTheLastRowAndSwitchesToTheVisib
     ASSERT_EQ(system.show_requests.size(), 2u);
     EXPECT_EQ(system.show_requests[0].window, browser);
     EXPECT_EQ(system.show_requests[1].window, editor);
+    EXPECT_FALSE(is_hidden(editor) || is_hidden(browser));
     EXPECT_TRUE(is_hidden(tool_tip));
     EXPECT_TRUE(host.questions.empty());
     EXPECT_EQ(host.pages.current_index(), VISIBLE);

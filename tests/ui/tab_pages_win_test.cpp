@@ -7,7 +7,6 @@ namespace {
 using Titles = std::vector<std::wstring>;
 constexpr int VISIBLE = 0;
 constexpr int HIDDEN = 1;
-constexpr int GROUPS = 2;
 constexpr int TIMERS = 4;
 
 std::wstring tab_caption(HWND tab_control, int index) {
@@ -159,25 +158,6 @@ TEST_F(TabPagesTest, ADrawRequestForARowWhoseRecordIsGoneIsRefused) {
         EXPECT_EQ(rgb_of(GetPixel(dc, 25, 10)), ListDrawingResources::EVEN_ROW_COLOUR);
     }
     DeleteDC(dc);
-}
-
-TEST_F(TabPagesTest, ModelListRebuildKeepsTheSelectionWithinTheRows) {
-    for (const auto* name : {L"One", L"Two", L"Three"}) {
-        add_group(name, name);
-    }
-    create_pages();
-    host.pages.select_tab(GROUPS);
-    EXPECT_EQ(first_selected_row(list(GROUPS)), -1);
-    EXPECT_FALSE(enabled(GROUPS, IDC_PAGE_EDIT));
-    EXPECT_TRUE(enabled(GROUPS, IDC_PAGE_ADD));
-
-    ListView_SetItemState(list(GROUPS), 2, LVIS_SELECTED, LVIS_SELECTED);
-    EXPECT_TRUE(enabled(GROUPS, IDC_GROUP_HIDE_ALL));
-    model.remove_group(2);
-    host.pages.page(GROUPS)->refresh();
-    EXPECT_EQ(column(GROUPS), (Titles{L"One", L"Two"}));
-    EXPECT_EQ(first_selected_row(list(GROUPS)), 1);
-    EXPECT_EQ(GetFocus(), list(GROUPS));
 }
 
 TEST_F(TabPagesTest, RightClickOpensTheMenuForTheWindowsItWouldActOn) {
