@@ -18,17 +18,31 @@ protected:
     }
 };
 
-TEST_F(StringPatternEditor, OpensOnThePatternWithTheWholePhraseSelected) {
+TEST_F(StringPatternEditor, OpensOnThePatternAndOkRefusesAnEmptyPhraseThenReturnsTheEditedCopy) {
+    std::wstring refusal;
     script.on(EDITOR, [](HWND editor) {
         EXPECT_EQ(pattern_entry_shown(editor),
                   (Texts{L"Image Name", L"Ends With", L"notepad.exe", L"case sensitive"}));
         EXPECT_EQ(GetFocus(), user::item(editor, IDC_PATTERN_PHRASE));
-        EXPECT_EQ(SendDlgItemMessageW(editor, IDC_PATTERN_PHRASE, EM_GETSEL, 0, 0),
-                  MAKELONG(0, 11));
+        EXPECT_EQ(SendDlgItemMessageW(editor, IDC_PATTERN_PHRASE, EM_GETSEL, 0, 0), MAKELONG(0, 11))
+            << "the whole phrase is selected";
         screenshot(editor, L"string_pattern_editor");
-        user::click(editor, IDCANCEL);
+        user::choose(editor, IDC_PATTERN_TARGET, 0);
+        user::choose(editor, IDC_PATTERN_COMPARISON, 3);
+        user::type(editor, IDC_PATTERN_PHRASE, L"");
+        user::click(editor, IDC_PATTERN_CASE_SENSITIVE);
     });
-    EXPECT_FALSE(run(pattern(Pattern::ENDS_WITH, Pattern::IMAGE_NAME, L"notepad.exe", true)));
+    script.on(EDITOR, [](HWND editor) { user::click(editor, IDOK); });
+    script.answer(L"Invalid Phrase", refusal);
+    script.on(EDITOR, [](HWND editor) {
+        EXPECT_EQ(pattern_entry_shown(editor),
+                  (Texts{L"Window Title", L"Exactly Matches", L"", L""}));
+        user::type(editor, IDC_PATTERN_PHRASE, L"Setup");
+        user::click(editor, IDOK);
+    });
+    EXPECT_EQ(run(pattern(Pattern::ENDS_WITH, Pattern::IMAGE_NAME, L"notepad.exe", true)),
+              pattern(Pattern::EXACTLY_MATCHES, Pattern::WINDOW_TITLE, L"Setup"));
+    EXPECT_EQ(refusal, L"No pattern phrase has been specified.");
 }
 
 TEST_F(StringPatternEditor, ShowsEachStoredModeByItsEntryAndStoresTheEntryBack) {
@@ -69,27 +83,6 @@ TEST_F(StringPatternEditor, ShowsEachStoredModeByItsEntryAndStoresTheEntryBack) 
         });
         EXPECT_EQ(stored, pattern(each.stored_compare, each.stored_target, phrase));
     }
-}
-
-TEST_F(StringPatternEditor, OkRefusesAnEmptyPhraseKeepingTheEntriesThenReturnsTheEditedCopy) {
-    std::wstring refusal;
-    script.on(EDITOR, [](HWND editor) {
-        user::choose(editor, IDC_PATTERN_TARGET, 1);
-        user::choose(editor, IDC_PATTERN_COMPARISON, 3);
-        user::type(editor, IDC_PATTERN_PHRASE, L"");
-        user::click(editor, IDC_PATTERN_CASE_SENSITIVE);
-    });
-    script.on(EDITOR, [](HWND editor) { user::click(editor, IDOK); });
-    script.answer(L"Invalid Phrase", refusal);
-    script.on(EDITOR, [](HWND editor) {
-        EXPECT_EQ(pattern_entry_shown(editor),
-                  (Texts{L"Image Name", L"Exactly Matches", L"", L"case sensitive"}));
-        user::type(editor, IDC_PATTERN_PHRASE, L"setup.exe");
-        user::click(editor, IDOK);
-    });
-    EXPECT_EQ(run(pattern(Pattern::STARTS_WITH, Pattern::WINDOW_TITLE, L"Setup")),
-              pattern(Pattern::EXACTLY_MATCHES, Pattern::IMAGE_NAME, L"setup.exe", true));
-    EXPECT_EQ(refusal, L"No pattern phrase has been specified.");
 }
 
 TEST_F(StringPatternEditor, EachWayToCancelReturnsNothing) {
