@@ -16,7 +16,7 @@ TEST(KeyName, NamesEveryKnownKeyAndCallsTheRestUnknown) {
                      L"Lock|Scroll Lock|Unknown|Unknown|Unknown|Unknown|Unknown|Unknown|Unknown|");
 }
 
-TEST(KeyChoices, ListUnspecifiedFirstThenEveryNamedCodeAscending) {
+TEST(KeyChoices, ListUnspecifiedFirstThenEveryNamedCodeAscendingAndMapBothWays) {
     EXPECT_EQ(KEY_CHOICES.front(), UNSPECIFIED_KEY);
     std::set<std::uint32_t> named;
     for (std::uint32_t code = 0; code < 1000; ++code) {
@@ -27,9 +27,8 @@ TEST(KeyChoices, ListUnspecifiedFirstThenEveryNamedCodeAscending) {
     const std::set<std::uint32_t> offered(KEY_CHOICES.begin() + 1, KEY_CHOICES.end());
     EXPECT_EQ(offered, named);
     EXPECT_TRUE(std::is_sorted(KEY_CHOICES.begin() + 1, KEY_CHOICES.end()));
-}
 
-TEST(KeyChoices, MapPositionsAndCodesBothWays) {
+    // A position outside the list gives the unspecified key; a code not in it, no position.
     EXPECT_EQ(key_choice_code(0), UNSPECIFIED_KEY);
     EXPECT_EQ(key_choice_code(1), 8u);
     EXPECT_EQ(key_choice_code(99), 145u);

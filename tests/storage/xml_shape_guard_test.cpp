@@ -17,7 +17,15 @@ std::string nested(int depth) {
     return repeated("<a>", depth) + repeated("</a>", depth);
 }
 
-TEST(XmlShapeGuard, LimitsNestingButNotSiblings) {
+TEST(XmlShapeGuard, LimitsNestingAndAttributesPerElementButNotSiblings) {
+    const auto rule_with_attributes = [](int count) {
+        std::string document = "<rule";
+        for (int i = 0; i < count; ++i)
+            document += " a" + std::to_string(i) + "=\"x\"";
+        return document + "/>";
+    };
+    EXPECT_TRUE(is_within_parser_limits(rule_with_attributes(MAX_ATTRIBUTES_PER_ELEMENT)));
+    EXPECT_FALSE(is_within_parser_limits(rule_with_attributes(MAX_ATTRIBUTES_PER_ELEMENT + 1)));
     EXPECT_TRUE(is_within_parser_limits(nested(MAX_ELEMENT_DEPTH)));
     EXPECT_FALSE(is_within_parser_limits(nested(MAX_ELEMENT_DEPTH + 1)));
     EXPECT_FALSE(is_within_parser_limits(repeated("<a>", MAX_ELEMENT_DEPTH + 1)));
@@ -34,17 +42,6 @@ TEST(XmlShapeGuard, MarkupInsideValuesCommentsAndCdataNeitherCountsNorHidesNesti
     EXPECT_FALSE(is_within_parser_limits(repeated("<a v='/>/>'>", MAX_ELEMENT_DEPTH + 1)));
     // "<1 ..." is read up to its '>' as an unknown node, quote or not.
     EXPECT_FALSE(is_within_parser_limits("<1 \" >" + nested(MAX_ELEMENT_DEPTH + 1) + "\""));
-}
-
-TEST(XmlShapeGuard, LimitsAttributesPerElement) {
-    auto element_with_attributes = [](int count) {
-        std::string document = "<rule";
-        for (int i = 0; i < count; ++i)
-            document += " a" + std::to_string(i) + "=\"x\"";
-        return document + "/>";
-    };
-    EXPECT_TRUE(is_within_parser_limits(element_with_attributes(MAX_ATTRIBUTES_PER_ELEMENT)));
-    EXPECT_FALSE(is_within_parser_limits(element_with_attributes(MAX_ATTRIBUTES_PER_ELEMENT + 1)));
 }
 
 } // namespace
