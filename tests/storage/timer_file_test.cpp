@@ -64,13 +64,10 @@ TEST(TimerFileLoad, FaultyRulesAreSkippedWithALineEachAndAStopwatchComesBackInac
 
 TEST(TimerFileSave, StopwatchIsWrittenInactiveAndClockKeepsItsState) {
     DataModel model = model_with_groups({0, 3});
-    const VisibilityTimer clock{.group_id = 3,
-                                .enabled = true,
-                                .start_h = 9,
-                                .start_m = 45,
-                                .duration_h = 8,
-                                .duration_m = 30,
-                                .duration_s = 15};
+    VisibilityTimer clock{.group_id = 3, .enabled = true, .start_h = 9, .start_m = 45};
+    clock.duration_h = 8;
+    clock.duration_m = 30;
+    clock.duration_s = 15;
     VisibilityTimer stopwatch = clock;
     stopwatch.type = VisibilityTimer::STOPWATCH;
     stopwatch.group_id = 0;
@@ -93,14 +90,12 @@ TEST(TimerFileSave, StopwatchIsWrittenInactiveAndClockKeepsItsState) {
     DataModel loaded = model_with_groups({0, 3});
     EXPECT_TRUE(read_timers(parsed(file.to_document()).root(), loaded));
     ASSERT_EQ(loaded.timer_count(), 2);
-    VisibilityTimer expected = clock;
-    expected.id = loaded.timer(0).id;
-    EXPECT_EQ(loaded.timer(0), expected);
-    expected = stopwatch;
-    expected.id = loaded.timer(1).id;
-    expected.enabled = false;
-    expected.start_h = expected.start_m = 0;
-    EXPECT_EQ(loaded.timer(1), expected);
+    clock.id = loaded.timer(0).id;
+    EXPECT_EQ(loaded.timer(0), clock);
+    stopwatch.id = loaded.timer(1).id;
+    stopwatch.enabled = false;
+    stopwatch.start_h = stopwatch.start_m = 0;
+    EXPECT_EQ(loaded.timer(1), stopwatch);
 }
 
 } // namespace
