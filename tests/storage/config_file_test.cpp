@@ -1,6 +1,5 @@
 #include "storage/config_file.h"
 
-#include "storage/log_tail.h"
 #include "storage/temporary_data_folder.h"
 
 #include <gtest/gtest.h>
@@ -124,23 +123,6 @@ TEST(ConfigFileLoad, UnusableDocumentsFailAndLeaveTheTreeAlone) {
         EXPECT_EQ(file.root().get_name(), L"kept");
         EXPECT_EQ(file.root().child_count(), 0u);
     }
-}
-
-TEST(ConfigFileLog, NamesTheFileThatCouldNotBeLoadedOrSaved) {
-    TemporaryDataFolder folder;
-    const std::wstring missing = folder.file("hotkeys.xml");
-    folder.write("timers.xml", "<settings><timers>");
-    const std::wstring malformed = folder.file("timers.xml");
-    const std::wstring unwritable = folder.file("no such folder/groups.xml");
-    LogTail log;
-    EXPECT_FALSE(ConfigFile().load(missing));
-    EXPECT_FALSE(ConfigFile().load(malformed));
-    EXPECT_FALSE(ConfigFile().save(unwritable));
-    EXPECT_EQ(log.lines(),
-              (std::vector<std::wstring>{L"Unable to load file: " + missing + L".",
-                                         L"Unable to load configuration: " + missing,
-                                         L"Unable to load configuration: " + malformed,
-                                         L"Unable to save configuration: " + unwritable + L"."}));
 }
 
 } // namespace

@@ -25,13 +25,20 @@ protected:
     const std::wstring path_ = folder_.file("settings.xml");
 };
 
-TEST_F(SettingsFile, AMissingOrUnreadableFileIsCreatedWithTheDefaults) {
-    for (const char* content : {"", "<settings><options check_updates=\"false\">"}) {
+TEST_F(SettingsFile, AMissingOrUnreadableFileIsLoggedAndCreatedWithTheDefaults) {
+    const std::wstring cannot_load_file = L"Unable to load file: " + path_ + L".";
+    const std::wstring cannot_load = L"Unable to load configuration: " + path_;
+    const std::pair<const char*, std::vector<std::wstring>> cases[] = {
+        {"", {cannot_load_file, cannot_load}},
+        {"<settings><options check_updates=\"false\">", {cannot_load}}};
+    for (const auto& [content, log_lines] : cases) {
         SCOPED_TRACE(content);
         if (*content)
             folder_.write("settings.xml", content);
         Settings settings(screen(1920, 1080));
+        LogTail log;
         EXPECT_TRUE(settings.load(path_));
+        EXPECT_EQ(log.lines(), log_lines);
         EXPECT_EQ(folder_.read("settings.xml"),
                   settings_document(DEFAULT_WINDOW, "build_number=\"0\" check_updates=\"true\""));
         EXPECT_EQ(settings.position_x(), 500);
