@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 // Keeps the editor in the dialog's user data from WM_INITDIALOG on and hands it the messages it
 // answers. An editor lets this procedure reach its handlers by naming it a friend.
 template <typename Editor>
@@ -33,4 +35,14 @@ INT_PTR CALLBACK editor_dialog_procedure(HWND dialog, UINT message, WPARAM wpara
 template <typename Editor> INT_PTR run_editor_dialog(HWND owner, int dialog_id, Editor& editor) {
     return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(dialog_id), owner,
                            &editor_dialog_procedure<Editor>, reinterpret_cast<LPARAM>(&editor));
+}
+
+// Runs the editor's dialog over a copy of a record and gives the edited copy back only after OK.
+template <typename Editor, typename Record>
+std::optional<Record> edit_copy_in_dialog(HWND owner, int dialog_id, Editor& editor,
+                                          const Record& copy) {
+    if (run_editor_dialog(owner, dialog_id, editor) != IDOK) {
+        return std::nullopt;
+    }
+    return copy;
 }

@@ -32,11 +32,7 @@ public:
     explicit GroupEditor(const Group& group) : group_(group) {}
 
     std::optional<Group> run(HWND owner) {
-        const INT_PTR result = run_editor_dialog(owner, IDD_GROUP_EDITOR, *this);
-        if (result != IDOK) {
-            return std::nullopt;
-        }
-        return group_;
+        return edit_copy_in_dialog(owner, IDD_GROUP_EDITOR, *this, group_);
     }
 
 private:

@@ -16,11 +16,7 @@ public:
         : model_(model), test_(test), hot_key_(hot_key) {}
 
     std::optional<HotKey> run(HWND owner) {
-        const INT_PTR result = run_editor_dialog(owner, IDD_HOT_KEY_EDITOR, *this);
-        if (result != IDOK) {
-            return std::nullopt;
-        }
-        return hot_key_;
+        return edit_copy_in_dialog(owner, IDD_HOT_KEY_EDITOR, *this, hot_key_);
     }
 
 private:

@@ -12,11 +12,7 @@ public:
     explicit StringPatternEditor(const Pattern& pattern) : pattern_(pattern) {}
 
     std::optional<Pattern> run(HWND owner) {
-        const INT_PTR result = run_editor_dialog(owner, IDD_STRING_PATTERN_EDITOR, *this);
-        if (result != IDOK) {
-            return std::nullopt;
-        }
-        return pattern_;
+        return edit_copy_in_dialog(owner, IDD_STRING_PATTERN_EDITOR, *this, pattern_);
     }
 
 private:
