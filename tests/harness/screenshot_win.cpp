@@ -1,5 +1,7 @@
 #include "harness/screenshot_win.h"
 
+#include "ui/gdi_handles_win.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -17,30 +19,13 @@ struct ScreenDcRelease {
 struct DcDelete {
     void operator()(HDC dc) const { DeleteDC(dc); }
 };
-struct ObjectDelete {
-    void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
-};
 struct FileClose {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
 using ScreenDc = std::unique_ptr<std::remove_pointer_t<HDC>, ScreenDcRelease>;
 using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDelete>;
-using Bitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, ObjectDelete>;
 using File = std::unique_ptr<std::FILE, FileClose>;
-
-// Puts the previously selected object back into the device context when it goes.
-class ScopedSelection {
-public:
-    ScopedSelection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-    ~ScopedSelection() { SelectObject(dc_, previous_); }
-    ScopedSelection(const ScopedSelection&) = delete;
-    ScopedSelection& operator=(const ScopedSelection&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
 
 struct Picture {
     BITMAPINFOHEADER header{};
@@ -52,7 +37,7 @@ bool capture_screen(Picture& picture) {
     const int height = GetSystemMetrics(SM_CYSCREEN);
     ScreenDc screen(GetDC(nullptr));
     MemoryDc memory(CreateCompatibleDC(screen.get()));
-    Bitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
+    UniqueGdiObject bitmap(CreateCompatibleBitmap(screen.get(), width, height));
     if (!screen || !memory || !bitmap) {
         return false;
     }
@@ -71,7 +56,7 @@ bool capture_screen(Picture& picture) {
     const size_t row_size = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
     picture.pixels.resize(row_size * static_cast<size_t>(height));
     picture.header.biSizeImage = static_cast<DWORD>(picture.pixels.size());
-    return GetDIBits(memory.get(), bitmap.get(), 0, static_cast<UINT>(height),
+    return GetDIBits(memory.get(), static_cast<HBITMAP>(bitmap.get()), 0, static_cast<UINT>(height),
                      picture.pixels.data(), reinterpret_cast<BITMAPINFO*>(&picture.header),
                      DIB_RGB_COLORS) == height;
 }
