@@ -114,6 +114,15 @@ bool use_peer_with(int count) {
     return peer->ready();
 }
 
+// The peer with the benchmark's window count open; a benchmark without it is skipped.
+bool peer_ready_for(benchmark::State& state) {
+    if (use_peer_with(static_cast<int>(state.range(0)))) {
+        return true;
+    }
+    state.SkipWithError("the peer program did not start");
+    return false;
+}
+
 struct EngineUnderTest {
     DataModel model;
     Win32WindowSystem windows;
@@ -123,8 +132,7 @@ struct EngineUnderTest {
 };
 
 void BM_EnginePassWithoutChange(benchmark::State& state) {
-    if (!use_peer_with(static_cast<int>(state.range(0)))) {
-        state.SkipWithError("the peer program did not start");
+    if (!peer_ready_for(state)) {
         return;
     }
     EngineUnderTest subject;
@@ -136,8 +144,7 @@ void BM_EnginePassWithoutChange(benchmark::State& state) {
 }
 
 void BM_EnginePassWithOneChange(benchmark::State& state) {
-    if (!use_peer_with(static_cast<int>(state.range(0)))) {
-        state.SkipWithError("the peer program did not start");
+    if (!peer_ready_for(state)) {
         return;
     }
     EngineUnderTest subject;
@@ -153,18 +160,6 @@ BOOL CALLBACK read_title(HWND window, LPARAM total_length) {
     wchar_t title[4096];
     *reinterpret_cast<int*>(total_length) += GetWindowTextW(window, title, 4096);
     return TRUE;
-}
-
-void BM_BareEnumWindowsTitles(benchmark::State& state) {
-    if (!use_peer_with(static_cast<int>(state.range(0)))) {
-        state.SkipWithError("the peer program did not start");
-        return;
-    }
-    for (auto _ : state) {
-        int total_length = 0;
-        EnumWindows(read_title, reinterpret_cast<LPARAM>(&total_length));
-        benchmark::DoNotOptimize(total_length);
-    }
 }
 
 BOOL CALLBACK read_everything(HWND window, LPARAM count) {
@@ -187,15 +182,15 @@ BOOL CALLBACK read_everything(HWND window, LPARAM count) {
     return TRUE;
 }
 
-void BM_BareEnumWindowsImagePerWindow(benchmark::State& state) {
-    if (!use_peer_with(static_cast<int>(state.range(0)))) {
-        state.SkipWithError("the peer program did not start");
+// A bare EnumWindows loop that reads with `read_window` what it needs of each window.
+void BM_BareEnumWindows(benchmark::State& state, WNDENUMPROC read_window) {
+    if (!peer_ready_for(state)) {
         return;
     }
     for (auto _ : state) {
-        int count = 0;
-        EnumWindows(read_everything, reinterpret_cast<LPARAM>(&count));
-        benchmark::DoNotOptimize(count);
+        int total = 0;
+        EnumWindows(read_window, reinterpret_cast<LPARAM>(&total));
+        benchmark::DoNotOptimize(total);
     }
 }
 
@@ -204,8 +199,12 @@ void BM_BareEnumWindowsImagePerWindow(benchmark::State& state) {
 #define WINDOW_BENCHMARKS(count)                                                                   \
     BENCHMARK(BM_EnginePassWithoutChange)->Arg(count)->Unit(benchmark::kMicrosecond);              \
     BENCHMARK(BM_EnginePassWithOneChange)->Arg(count)->Unit(benchmark::kMicrosecond);              \
-    BENCHMARK(BM_BareEnumWindowsTitles)->Arg(count)->Unit(benchmark::kMicrosecond);                \
-    BENCHMARK(BM_BareEnumWindowsImagePerWindow)->Arg(count)->Unit(benchmark::kMicrosecond)
+    BENCHMARK_CAPTURE(BM_BareEnumWindows, titles, read_title)                                      \
+        ->Arg(count)                                                                               \
+        ->Unit(benchmark::kMicrosecond);                                                           \
+    BENCHMARK_CAPTURE(BM_BareEnumWindows, image_per_window, read_everything)                       \
+        ->Arg(count)                                                                               \
+        ->Unit(benchmark::kMicrosecond)
 
 WINDOW_BENCHMARKS(50);
 WINDOW_BENCHMARKS(200);
