@@ -67,16 +67,11 @@ def type_text(text):
     time.sleep(0.5)
 
 
-def in_front(title):
-    code, output = driver.probe("foreground")
-    return code == 0 and output.strip() == title
-
-
 def focus_editor(title):
     """Waits for the editor to open in front with the keyboard focus, so that keys reach it."""
     driver.wait_for_window(title)
     driver.focus_window(title)
-    driver.wait_until(lambda: in_front(title), f'"{title}" to be in front')
+    driver.wait_until(lambda: driver.foreground_title() == title, f'"{title}" to be in front')
 
 
 def save_screenshot(name):

@@ -26,16 +26,6 @@ def wait_for_visibility(peer, expected, description, timeout=driver.TIMEOUT):
     driver.wait_until(matches, description, timeout)
 
 
-def activate(title):
-    """Makes the window the system's active one, as a click on its caption does."""
-    x_window = driver.xdotool("search", "--name", f"^{title}$").split()[0]
-    driver.xdotool("windowraise", x_window)
-    driver.xdotool("mousemove", "--window", x_window, "60", "10", "click", "1")
-    driver.wait_until(
-        lambda: driver.probe("foreground")[1].strip() == title, f'"{title}" to be in front'
-    )
-
-
 def main_window_visible():
     return driver.find_window(MAIN_TITLE) is not None
 
@@ -116,7 +106,7 @@ class ProgramWideEvents(driver.WineTestCase):
         driver.wait_for_window(MAIN_TITLE)
 
     def press(self, event, active):
-        activate(active)
+        driver.activate(active)
         driver.press_keys(self.EVENTS[event].xdotool, window_title=active)
 
     def wait_for(self, first, second, description):

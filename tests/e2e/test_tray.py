@@ -56,19 +56,6 @@ def point_at_icon():
     driver.xdotool("mousemove", str(ICON[0]), str(ICON[1]))
 
 
-def activate(title):
-    """Makes the window the system's active one, as a click on its caption does."""
-    x_window = driver.xdotool("search", "--name", f"^{title}$").split()[0]
-    driver.xdotool("windowraise", x_window)
-    driver.xdotool("mousemove", "--window", x_window, "60", "10", "click", "1")
-    driver.wait_until(lambda: foreground_title() == title, f'"{title}" to be in front')
-
-
-def foreground_title():
-    code, output = driver.probe("foreground")
-    return output.strip() if code == 0 else None
-
-
 def visibility(peer):
     return {window.title: window.visible for window in peer.windows()}
 
@@ -133,7 +120,7 @@ class TrayMenu(driver.WineTestCase):
         driver.wait_for_no_window(MAIN_TITLE)
 
         # The user works in the notes, then reaches for the icon.
-        activate("Tray notes")
+        driver.activate("Tray notes")
         point_at_icon()
         time.sleep(1)
         open_tray_menu()
@@ -141,7 +128,7 @@ class TrayMenu(driver.WineTestCase):
 
         wait_for_visibility(peer, {"Tray peer one": True, "Tray peer two": True},
                             "the windows the program hid to be shown")
-        driver.wait_until(lambda: foreground_title() == "Tray notes",
+        driver.wait_until(lambda: driver.foreground_title() == "Tray notes",
                           "the notes to be in front again")
         self.assertFalse(visibility(peer)["Tray peer hidden by its own program"])
         self.assertIsNone(driver.find_window(MAIN_TITLE))
