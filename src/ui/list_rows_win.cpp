@@ -105,6 +105,16 @@ bool draw_list_row(HWND list, const ListDrawingResources& resources, const DRAWI
     return true;
 }
 
+void supply_cell_text(NMLVDISPINFOW& request, int entry_count, const RowText& text,
+                      std::wstring& kept) {
+    if ((request.item.mask & LVIF_TEXT) == 0 || request.item.cchTextMax <= 0) {
+        return;
+    }
+    const int entry = static_cast<int>(request.item.lParam);
+    kept = entry >= 0 && entry < entry_count ? text(entry, request.item.iSubItem) : std::wstring();
+    request.item.pszText = kept.data();
+}
+
 int count_selected(HWND list) {
     return ListView_GetItemCount(list) == 0 ? 0 : static_cast<int>(ListView_GetSelectedCount(list));
 }

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -32,6 +34,11 @@ int measure_list_row(HWND page_window, const ListDrawingResources& resources);
 // False (not handled, nothing drawn) for a row whose entry no longer exists.
 bool draw_list_row(HWND list, const ListDrawingResources& resources, const DRAWITEMSTRUCT& request,
                    int entry_count, const RowText& text);
+
+// Answers a list's request for the text of a cell (LVN_GETDISPINFO) with `text`; an entry that
+// no longer exists gets an empty text. `kept` holds the text, as it must outlive the request.
+void supply_cell_text(NMLVDISPINFOW& request, int entry_count, const RowText& text,
+                      std::wstring& kept);
 
 int count_selected(HWND list);
 // The display position of the first selected row, or -1.

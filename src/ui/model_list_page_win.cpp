@@ -91,21 +91,13 @@ INT_PTR ModelListPage::on_notify(NMHDR& header) {
         update_buttons();
         return TRUE;
     case LVN_GETDISPINFOW:
-        on_text_needed(reinterpret_cast<NMLVDISPINFOW&>(header));
+        supply_cell_text(
+            reinterpret_cast<NMLVDISPINFOW&>(header), entry_count(),
+            [this](int entry, int column) { return row_text(entry, column); }, requested_text_);
         return TRUE;
     default:
         return FALSE;
     }
-}
-
-void ModelListPage::on_text_needed(NMLVDISPINFOW& request) const {
-    if ((request.item.mask & LVIF_TEXT) == 0) {
-        return;
-    }
-    const int entry = static_cast<int>(request.item.lParam);
-    requested_text_ = entry >= 0 && entry < entry_count() ? row_text(entry, request.item.iSubItem)
-                                                          : std::wstring();
-    request.item.pszText = requested_text_.data();
 }
 
 } // namespace engine

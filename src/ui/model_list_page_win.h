@@ -60,12 +60,11 @@ protected:
 private:
     void layout_page();
     INT_PTR on_notify(NMHDR& header);
-    void on_text_needed(NMLVDISPINFOW& request) const;
 
     Resources resources_;
     HWND list_ = nullptr;
     ContextMenu menu_;
-    mutable std::wstring requested_text_;
+    std::wstring requested_text_;
 };
 
 } // namespace engine

@@ -248,7 +248,9 @@ INT_PTR WindowPage::on_notify(NMHDR& header) {
         sort_rows();
         return TRUE;
     case LVN_GETDISPINFOW:
-        on_text_needed(reinterpret_cast<NMLVDISPINFOW&>(header));
+        supply_cell_text(
+            reinterpret_cast<NMLVDISPINFOW&>(header), model->windows.count(),
+            [this](int entry, int column) { return row_text(entry, column); }, requested_text_);
         return TRUE;
     case NM_RCLICK:
         show_context_menu();
@@ -282,16 +284,6 @@ void WindowPage::remember_row_selection(int row) {
     if (model->windows.contains_index(index)) {
         remembered_selection_[model->windows.record(index).hwnd] = is_row_selected(list_, row);
     }
-}
-
-void WindowPage::on_text_needed(NMLVDISPINFOW& request) const {
-    if ((request.item.mask & LVIF_TEXT) == 0 || request.item.cchTextMax <= 0) {
-        return;
-    }
-    const int entry = static_cast<int>(request.item.lParam);
-    requested_text_ = model->windows.contains_index(entry) ? row_text(entry, request.item.iSubItem)
-                                                           : std::wstring();
-    request.item.pszText = requested_text_.data();
 }
 
 void WindowPage::on_command(WPARAM wparam) {

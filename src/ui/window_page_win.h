@@ -80,7 +80,6 @@ private:
     INT_PTR on_notify(NMHDR& header);
     void on_row_state_changed(const NMLISTVIEW& change);
     void remember_row_selection(int row);
-    void on_text_needed(NMLVDISPINFOW& request) const;
     void on_command(WPARAM wparam);
     void on_search_changed();
     void show_context_menu();
@@ -95,7 +94,7 @@ private:
     bool refreshing_ = false;
     std::wstring search_filter_;
     // The text handed to the list for a row on request; it must outlive the request.
-    mutable std::wstring requested_text_;
+    std::wstring requested_text_;
 };
 
 // Moves a button to `x` and `top`, with the height of the button row and its own width, and
