@@ -17,7 +17,15 @@ INT_PTR CALLBACK editor_dialog_procedure(HWND dialog, UINT message, WPARAM wpara
         return FALSE;
     }
     if (message == WM_COMMAND) {
-        return editor->on_command(LOWORD(wparam), HIWORD(wparam));
+        if (editor->on_command(LOWORD(wparam), HIWORD(wparam))) {
+            return TRUE;
+        }
+        // Cancel, Escape and the close box end an editor that does not answer them itself.
+        if (LOWORD(wparam) == IDCANCEL) {
+            EndDialog(dialog, IDCANCEL);
+            return TRUE;
+        }
+        return FALSE;
     }
     if constexpr (requires { editor->on_close(); }) {
         if (message == WM_CLOSE) {
@@ -30,8 +38,8 @@ INT_PTR CALLBACK editor_dialog_procedure(HWND dialog, UINT message, WPARAM wpara
 
 // Runs a modal dialog from the program's resources with `editor` behind it and returns how it
 // ended (IDOK, IDCANCEL). The editor answers WM_INITDIALOG with on_init_dialog(dialog) and
-// WM_COMMAND with on_command(id, notification); one that must end the dialog itself on
-// WM_CLOSE also has on_close().
+// WM_COMMAND with on_command(id, notification), false for a command it leaves alone; one that must
+// end the dialog itself on WM_CLOSE also has on_close().
 template <typename Editor> INT_PTR run_editor_dialog(HWND owner, int dialog_id, Editor& editor) {
     return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(dialog_id), owner,
                            &editor_dialog_procedure<Editor>, reinterpret_cast<LPARAM>(&editor));

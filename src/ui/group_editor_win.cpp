@@ -56,9 +56,6 @@ private:
         case IDOK:
             confirm();
             return TRUE;
-        case IDCANCEL:
-            EndDialog(dialog_, IDCANCEL);
-            return TRUE;
         case IDC_GROUP_ADD_PATTERN:
             add_pattern();
             return TRUE;

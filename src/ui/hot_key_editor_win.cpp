@@ -52,9 +52,6 @@ private:
         case IDOK:
             confirm();
             return TRUE;
-        case IDCANCEL:
-            EndDialog(dialog_, IDCANCEL);
-            return TRUE;
         case IDC_HOT_KEY_GROUP:
             if (notification == CBN_SELCHANGE) {
                 hot_key_.group_id = selected_group_id();

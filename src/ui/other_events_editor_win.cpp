@@ -37,9 +37,6 @@ private:
                 EndDialog(dialog_, IDOK);
             }
             return TRUE;
-        case IDCANCEL:
-            EndDialog(dialog_, IDCANCEL);
-            return TRUE;
         case IDC_HOT_KEY_CLEAR:
             clear_key_settings(dialog_);
             return TRUE;

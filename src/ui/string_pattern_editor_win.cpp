@@ -33,9 +33,6 @@ private:
         case IDOK:
             confirm();
             return TRUE;
-        case IDCANCEL:
-            EndDialog(dialog_, IDCANCEL);
-            return TRUE;
         case IDC_PATTERN_COMPARISON:
             if (notification == CBN_CLOSEUP) {
                 SetFocus(phrase_box(dialog_));

@@ -80,9 +80,6 @@ private:
                 EndDialog(dialog_, IDOK);
             }
             return TRUE;
-        case IDCANCEL:
-            EndDialog(dialog_, IDCANCEL);
-            return TRUE;
         case IDC_TIMER_USE_CURRENT_TIME:
             use_current_time();
             return TRUE;
