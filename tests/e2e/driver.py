@@ -105,13 +105,22 @@ def probe(*arguments):
     return result.returncode, result.stdout.decode("utf-8", "replace")
 
 
+# The probe's listing itself cannot fail, but on a loaded machine Wine now and then fails to
+# start a program; a listing is tried this many times before the test gives up.
+PROBE_LIST_TRIES = 3
+
+
 def top_level_windows():
     """Every top-level window of the Wine session, in Z order."""
-    code, output = probe("list")
-    if code != 0:
-        raise DriverError(f"probe list failed with exit code {code}")
+    for _ in range(PROBE_LIST_TRIES):
+        result = run_wine(setting("HUSHCLOAK_PROBE"), "list")
+        if result.returncode == 0:
+            break
+    else:
+        error = result.stderr.decode("utf-8", "replace").strip()[-500:]
+        raise DriverError(f"probe list failed with exit code {result.returncode}: {error}")
     windows = []
-    for line in output.splitlines():
+    for line in result.stdout.decode("utf-8", "replace").splitlines():
         handle, process_id, visible, show_command, class_name, title = line.split("\t", 5)
         windows.append(
             TopLevelWindow(
