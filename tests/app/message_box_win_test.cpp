@@ -5,18 +5,18 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
+#include <thread>
 
 namespace {
 
 constexpr wchar_t box_caption[] = L"Centring test box";
 
-UniqueWindow make_window(HWND owner, int x, int y, int width, int height) {
-    UniqueWindow window(CreateWindowExW(0, L"STATIC", L"Centring test owner",
+UniqueWindow make_owner(int x, int y, int width, int height) {
+    return UniqueWindow(CreateWindowExW(0, L"STATIC", L"Centring test owner",
                                         WS_POPUP | WS_CAPTION | WS_VISIBLE, x, y, width, height,
-                                        owner, nullptr, GetModuleHandleW(nullptr), nullptr));
-    EXPECT_TRUE(window);
-    return window;
+                                        nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
 }
 
 RECT rect_of(HWND window) {
@@ -25,70 +25,60 @@ RECT rect_of(HWND window) {
     return rect;
 }
 
-RECT screen_rect() {
-    return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+void expect_centred_on(const RECT& box, const RECT& area) {
+    EXPECT_NEAR((box.left + box.right) / 2, (area.left + area.right) / 2, 1);
+    EXPECT_NEAR((box.top + box.bottom) / 2, (area.top + area.bottom) / 2, 1);
 }
 
-// Where the box that `open` shows opened; it is answered with `button`.
-RECT where_box_opens(const std::function<void()>& open, int button = IDOK) {
+// Where the box of `owner` opened on this thread; `meanwhile` runs while it is open.
+RECT where_box_opens(
+    HWND owner, const std::function<void()>& meanwhile = [] {}) {
     RECT opened_at{};
     ModalScript script;
     script.on(box_caption, [&](HWND box) {
         opened_at = rect_of(box);
-        user::click(box, button);
+        meanwhile();
+        user::click(box, IDOK);
     });
-    open();
+    warning_box(owner, box_caption, L"Where does this box open?");
     EXPECT_TRUE(script.finished());
     return opened_at;
 }
 
-void expect_centred_on(const RECT& box, const RECT& owner) {
-    EXPECT_NEAR((box.left + box.right) / 2, (owner.left + owner.right) / 2, 1);
-    EXPECT_NEAR((box.top + box.bottom) / 2, (owner.top + owner.bottom) / 2, 1);
-}
+// Each thread centres its own boxes: the update thread may open one while the user-interface
+// thread shows another.
+TEST(MessageBoxes, OpenCentredOnTheirOwnerOnEveryThreadOrOnTheScreenWhenTheOwnerIsNotShown) {
+    const UniqueWindow owner = make_owner(40, 60, 520, 360);
+    const RECT on_owner = where_box_opens(owner.get(), [] {
+        std::atomic<bool> done = false;
+        std::thread update_thread([&] {
+            const UniqueWindow other_owner = make_owner(300, 240, 400, 300);
+            expect_centred_on(where_box_opens(other_owner.get()), rect_of(other_owner.get()));
+            done = true;
+        });
+        // The other thread's box changes the active window, which this thread must answer.
+        while (!done) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+            for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);)
+                DispatchMessageW(&message);
+        }
+        update_thread.join();
+    });
+    expect_centred_on(on_owner, rect_of(owner.get()));
 
-TEST(MessageBoxes, OpenCentredOnTheirOwnerOrTheScreenAndStayOnThePrimaryScreen) {
-    // Off the screen's centre, where a box would open by default.
-    const UniqueWindow owner = make_window(nullptr, 40, 60, 520, 360);
-    expect_centred_on(where_box_opens([&] {
-                          information_box(owner.get(), box_caption, L"Centred on the owner.");
-                      }),
-                      rect_of(owner.get()));
+    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    const UniqueWindow off_screen = make_owner(screen.right - 100, screen.bottom - 60, 500, 400);
+    const RECT kept = where_box_opens(off_screen.get());
+    EXPECT_EQ(std::pair(kept.right, kept.bottom), std::pair(screen.right, screen.bottom));
 
-    const RECT screen = screen_rect();
-    const UniqueWindow off_screen =
-        make_window(nullptr, screen.right - 100, screen.bottom - 60, 500, 400);
-    const RECT kept = where_box_opens(
-        [&] { warning_box(off_screen.get(), box_caption, L"Kept on the primary screen."); });
-    EXPECT_EQ(kept.right, screen.right);
-    EXPECT_EQ(kept.bottom, screen.bottom);
-
-    expect_centred_on(where_box_opens([] {
-                          warning_box(nullptr, box_caption, L"Unable to load or create settings.");
-                      }),
-                      screen);
+    expect_centred_on(where_box_opens(nullptr), screen);
+    ShowWindow(owner.get(), SW_MINIMIZE);
+    expect_centred_on(where_box_opens(owner.get()), screen);
 
     // The centring ends with the box: a window activated later stays where it was put.
-    const UniqueWindow later = make_window(owner.get(), 5, 7, 120, 90);
+    const UniqueWindow later = make_owner(5, 7, 120, 90);
     SetActiveWindow(later.get());
-    EXPECT_EQ(rect_of(later.get()).left, 5);
-    EXPECT_EQ(rect_of(later.get()).top, 7);
-}
-
-TEST(CentreOnParent, CentresOnTheOwnerKeepingTheSizeOrOnTheScreenWhenTheOwnerIsMinimised) {
-    const UniqueWindow owner = make_window(nullptr, 300, 200, 400, 300);
-    const UniqueWindow dialog = make_window(owner.get(), 0, 0, 200, 100);
-    const RECT before = rect_of(dialog.get());
-
-    EXPECT_TRUE(centre_on_parent(dialog.get()));
-    const RECT after = rect_of(dialog.get());
-    EXPECT_EQ(after.right - after.left, before.right - before.left);
-    EXPECT_EQ(after.bottom - after.top, before.bottom - before.top);
-    expect_centred_on(after, rect_of(owner.get()));
-
-    ShowWindow(owner.get(), SW_MINIMIZE);
-    EXPECT_TRUE(centre_on_parent(dialog.get()));
-    expect_centred_on(rect_of(dialog.get()), screen_rect());
+    EXPECT_EQ(std::pair(rect_of(later.get()).left, rect_of(later.get()).top), std::pair(5L, 7L));
 }
 
 } // namespace

@@ -14,12 +14,8 @@ inline std::filesystem::path path_of(const std::wstring& text) {
 }
 
 inline std::wstring text_of(const std::filesystem::path& path) {
-    if constexpr (sizeof(wchar_t) == 2) {
-        return path.wstring();
-    } else {
-        const std::u32string text = path.u32string();
-        return {text.begin(), text.end()};
-    }
+    const auto text = path.u32string();
+    return sizeof(wchar_t) == 2 ? path.wstring() : std::wstring(text.begin(), text.end());
 }
 
 // A fresh, empty folder under the system's temporary folder, removed with everything in it

@@ -1,160 +1,106 @@
 #include "hotkeys/hot_key_registration.h"
 
-#include "hotkeys/fake_hot_key_registrar.h"
+#include "hotkeys/hot_key_registration_warning.h"
 
 #include <gtest/gtest.h>
 
-#include <optional>
+#include <map>
+#include <set>
 
 namespace {
 
-constexpr std::uint32_t KEY_A = 65;
-constexpr std::uint32_t KEY_F5 = 116;
-constexpr std::uint32_t KEY_DELETE = 46;
+using Combination = std::pair<std::uint32_t, std::uint32_t>; // the system's modifier bits, key
+constexpr std::uint32_t KEY_A = 65, KEY_F5 = 116, KEY_DELETE = 46;
 
-HotKey ctrl_key(std::uint32_t key_code) {
+// The system's hot key table: refuses a combination that another application holds or that
+// the program itself already holds, as the system does.
+struct FakeHotKeyTable final : engine::hot_key_registrar, engine::warning_display {
+    bool register_hot_key(std::uint32_t id, std::uint32_t modifiers, std::uint32_t key) override {
+        for (const auto& [_, combination] : held)
+            if (combination == Combination{modifiers, key})
+                return false;
+        return !held_elsewhere.contains({modifiers, key}) &&
+               held.emplace(id, Combination{modifiers, key}).second;
+    }
+    void unregister_hot_key(std::uint32_t id) override { held.erase(id); }
+    void show_warning(const std::wstring&, const std::wstring& text) override {
+        warnings.push_back(text);
+    }
+
+    std::set<Combination> held_elsewhere;
+    std::map<std::uint32_t, Combination> held;
+    std::vector<std::wstring> warnings;
+};
+
+HotKey ctrl(std::uint32_t key_code) {
     return {.mod_ctrl = true, .key_code = key_code};
 }
 
-} // namespace
-
-class HotKeyRegistrationTest : public ::testing::Test {
+class HotKeys : public testing::Test {
 protected:
     std::uint32_t add_group_hot_key(const HotKey& hot_key) {
         model.add_hot_key(hot_key);
         return hot_key.id;
     }
-    std::uint32_t set_event(int slot, HotKey hot_key) {
-        hot_key.id = model.event_hot_key(slot).id;
-        model.set_event_hot_key(slot, hot_key);
-        return hot_key.id;
-    }
-    HotKeyTestResult test(const HotKey& candidate) {
-        return test_hot_key(candidate, model, system);
-    }
 
     DataModel model;
-    FakeHotKeyRegistrar system;
-    RecordingWarnings warnings;
-    std::optional<HotKeyRegistration> registration{std::in_place, model, system, warnings};
+    FakeHotKeyTable system;
+    HotKeyRegistration registration{model, system, system};
 };
 
-TEST_F(HotKeyRegistrationTest, RegistersTheEventSlotsFirstThenTheGroupHotKeysButNoneWithoutAKey) {
-    const auto first = add_group_hot_key(ctrl_key(KEY_A));
-    add_group_hot_key(ctrl_key(UNSPECIFIED_KEY));
-    const auto second = add_group_hot_key({.mod_shift = true, .mod_win = true, .key_code = KEY_F5});
-    const auto show_all = set_event(EVENT_SHOW_ALL_WINDOWS, {.mod_alt = true, .key_code = KEY_A});
-    const auto toggle_all = set_event(EVENT_TOGGLE_ALL_WINDOWS, ctrl_key(KEY_F5));
-    set_event(EVENT_HIDE_ALL_WINDOWS, {.mod_shift = true});
+TEST_F(HotKeys, EventSlotsComeFirstEveryHotKeyWithAKeyIsHeldAndEachRefusalIsReportedOnce) {
+    const auto first = add_group_hot_key(ctrl(KEY_A));
+    const auto second = add_group_hot_key(ctrl(KEY_A));
+    add_group_hot_key(ctrl(UNSPECIFIED_KEY));
+    const auto held_elsewhere =
+        add_group_hot_key({.mod_shift = true, .mod_win = true, .key_code = KEY_F5});
+    const HotKey toggle_all_windows{.mod_alt = true, .key_code = KEY_DELETE};
+    model.set_event_hot_key(EVENT_TOGGLE_ALL_WINDOWS, toggle_all_windows);
+    const auto toggle_all = toggle_all_windows.id;
+    system.held_elsewhere.insert({12, KEY_F5});
 
-    registration->register_hot_keys();
+    registration.register_hot_keys();
+    // Alt 1, Control 2, Shift 4, Windows 8.
+    EXPECT_EQ(system.held, (std::map<std::uint32_t, Combination>{{toggle_all, {1, KEY_DELETE}},
+                                                                 {first, {2, KEY_A}}}));
+    EXPECT_EQ(registration.registered_ids(), (std::vector<std::uint32_t>{toggle_all, first}));
+    ASSERT_EQ(system.warnings.size(), 2u);
+    EXPECT_EQ(system.warnings[0].substr(0, 44), L"Unable to register global hot key: CTRL + A.");
+    EXPECT_EQ(system.warnings[1].substr(35, 17), L"SHIFT + WIN + F5.");
 
-    const std::vector<std::uint32_t> in_order{toggle_all, show_all, first, second};
-    EXPECT_EQ(system.registration_attempts, in_order);
-    EXPECT_EQ(registration->registered_ids(), in_order);
-    // The system's modifier bits: Alt 1, Control 2, Shift 4, Windows 8.
-    EXPECT_EQ(system.held, (std::map<std::uint32_t, Combination>{{toggle_all, {2, KEY_F5}},
-                                                                 {show_all, {1, KEY_A}},
-                                                                 {first, {2, KEY_A}},
-                                                                 {second, {12, KEY_F5}}}));
-    EXPECT_TRUE(warnings.shown.empty());
-}
-
-TEST_F(HotKeyRegistrationTest, ReportsEachRefusedHotKeyOnceAndRegistersTheRest) {
-    const auto first = add_group_hot_key(ctrl_key(KEY_A));
-    add_group_hot_key(ctrl_key(KEY_A));
-    add_group_hot_key({.mod_ctrl = true, .mod_alt = true, .key_code = KEY_DELETE});
-    const auto last = add_group_hot_key(ctrl_key(KEY_F5));
-    system.held_elsewhere.insert({3, KEY_DELETE});
-
-    registration->register_hot_keys();
-
-    EXPECT_EQ(registration->registered_ids(), (std::vector<std::uint32_t>{first, last}));
-    ASSERT_EQ(warnings.shown.size(), 2u);
-    EXPECT_EQ(warnings.shown[0].first, L"Hot Key Error");
-    EXPECT_EQ(warnings.shown[0].second,
-              L"Unable to register global hot key: CTRL + A. This hot key combination may be in "
-              L"use on this system already, and may not be duplicated.");
-    EXPECT_EQ(warnings.shown[1].second.substr(0, 56),
-              L"Unable to register global hot key: CTRL + ALT + Delete. ");
-}
-
-TEST_F(HotKeyRegistrationTest, RegisteringAgainReleasesEverythingAndRetriesWhatWasRefused) {
-    const auto refused = add_group_hot_key(ctrl_key(KEY_A));
-    const auto removed = add_group_hot_key(ctrl_key(KEY_F5));
-    system.held_elsewhere.insert({2, KEY_A});
-    registration->register_hot_keys();
+    // Registering again releases everything first and tries what was refused once more.
     system.held_elsewhere.clear();
-    model.remove_hot_key(1);
-
-    registration->register_hot_keys();
-
-    EXPECT_EQ(registration->registered_ids(), (std::vector<std::uint32_t>{refused}));
-    EXPECT_FALSE(system.held.contains(removed));
-    EXPECT_EQ(warnings.shown.size(), 1u);
+    model.remove_hot_key(0);
+    registration.register_hot_keys();
+    EXPECT_EQ(registration.registered_ids(),
+              (std::vector<std::uint32_t>{toggle_all, second, held_elsewhere}));
+    EXPECT_EQ(system.warnings.size(), 2u);
 }
 
-TEST_F(HotKeyRegistrationTest, ReleasesEverythingItHoldsWhenUnregisteredOrDestroyed) {
-    add_group_hot_key(ctrl_key(KEY_A));
-    registration->register_hot_keys();
-    registration->unregister_hot_keys();
-    EXPECT_TRUE(system.held.empty());
-    EXPECT_TRUE(registration->registered_ids().empty());
-
-    registration->register_hot_keys();
-    registration.reset();
-    EXPECT_TRUE(system.held.empty());
-}
-
-TEST_F(HotKeyRegistrationTest, CancellingAnEditorLeavesTheSameRegistrations) {
-    add_group_hot_key(ctrl_key(KEY_A));
-    const auto edited = add_group_hot_key(ctrl_key(KEY_F5));
-    add_group_hot_key(ctrl_key(KEY_A)); // refused before and after
-    set_event(EVENT_HIDE_ACTIVE_WINDOW, ctrl_key(KEY_DELETE));
-    registration->register_hot_keys();
-    const auto ids_before = registration->registered_ids();
+// An editor releases the registrations while it is open, tests what the user types and, when
+// cancelled, registers everything again.
+TEST_F(HotKeys, AnEditorTestsAgainstTheOtherHotKeysAndCancellingLeavesTheRegistrationsAsTheyWere) {
+    add_group_hot_key(ctrl(KEY_A));
+    add_group_hot_key({.mod_ctrl = true, .mod_alt = true, .key_code = KEY_A}); // held elsewhere
+    model.set_event_hot_key(EVENT_SHOW_ALL_WINDOWS, ctrl(KEY_F5));
+    system.held_elsewhere.insert({3, KEY_A});
+    registration.register_hot_keys();
+    const auto ids_before = registration.registered_ids();
     const auto held_before = system.held;
+    registration.unregister_hot_keys();
 
-    registration->unregister_hot_keys();
-    auto copy = model.hot_key(1);
-    copy.key_code = KEY_DELETE;
-    ASSERT_EQ(copy.id, edited);
-    test(copy); // the user tries a clash, then cancels
-    registration->register_hot_keys();
+    // A hot key never clashes with its own record.
+    HotKey edited = model.hot_key(0);
+    EXPECT_EQ(test_hot_key(edited, model, system), (HotKeyTestResult{true, false}));
+    EXPECT_EQ(test_hot_key(model.hot_key(1), model, system), (HotKeyTestResult{false, false}));
+    edited.key_code = KEY_F5;
+    EXPECT_EQ(test_hot_key(edited, model, system), (HotKeyTestResult{false, true}));
+    EXPECT_EQ(test_hot_key(ctrl(KEY_DELETE), model, system), (HotKeyTestResult{true, false}));
+    EXPECT_TRUE(system.held.empty());
 
-    EXPECT_EQ(registration->registered_ids(), ids_before);
+    registration.register_hot_keys();
+    EXPECT_EQ(registration.registered_ids(), ids_before);
     EXPECT_EQ(system.held, held_before);
 }
 
-using TestHotKey = HotKeyRegistrationTest;
-
-TEST_F(TestHotKey, InUseOnlyForTheSameModifiersAndKeyAsAnotherHotKeyOfTheModel) {
-    add_group_hot_key(ctrl_key(KEY_A));
-    set_event(EVENT_HIDE_ALL_WINDOWS, ctrl_key(KEY_F5));
-    system.held_elsewhere.insert({0, UNSPECIFIED_KEY});
-    system.held_elsewhere.insert({3, KEY_A});
-
-    // Without modifiers and key a hot key is usable without asking the system.
-    EXPECT_EQ(test(HotKey{}), (HotKeyTestResult{true, false}));
-    EXPECT_EQ(test(ctrl_key(KEY_A)), (HotKeyTestResult{false, true}));
-    EXPECT_EQ(test(ctrl_key(KEY_F5)), (HotKeyTestResult{false, true}));
-    EXPECT_TRUE(system.registration_attempts.empty());
-
-    EXPECT_TRUE(test({.mod_ctrl = true, .mod_shift = true, .key_code = KEY_A}).usable);
-    EXPECT_TRUE(test(ctrl_key(KEY_DELETE)).usable);
-    // Another application holds this one: not usable, but not in use by this program.
-    EXPECT_EQ(test({.mod_ctrl = true, .mod_alt = true, .key_code = KEY_A}),
-              (HotKeyTestResult{false, false}));
-    EXPECT_TRUE(system.held.empty());
-}
-
-TEST_F(TestHotKey, AnUnchangedHotKeyIsUsableOnceThePageReleasedItsRegistrations) {
-    add_group_hot_key(ctrl_key(KEY_A));
-    set_event(EVENT_SHOW_ALL_WINDOWS, ctrl_key(KEY_F5));
-    registration->register_hot_keys();
-    registration->unregister_hot_keys();
-
-    EXPECT_EQ(test(model.hot_key(0)), (HotKeyTestResult{true, false}));
-    EXPECT_EQ(test(model.event_hot_key(EVENT_SHOW_ALL_WINDOWS)), (HotKeyTestResult{true, false}));
-    EXPECT_TRUE(system.held.empty());
-}
+} // namespace
