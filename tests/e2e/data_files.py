@@ -1,186 +1,96 @@
-"""Hushcloak's data files, written into the test prefix's data folder before the program starts.
-
-Every helper writes the layout the program itself writes: root element `settings`, one list
-element, one `rule` per record, every value an attribute.
-"""
+"""Hushcloak's data files, written into the test prefix's data folder before the program starts,
+in the layout the program itself writes: one list element, one `rule` per record."""
 
 import dataclasses
-import time
 from xml.sax.saxutils import quoteattr
 
 import driver
 
-DECLARATION = "<?xml version=\"1.0\"  standalone='no' >\n"
-
-# Pattern compare modes and targets.
-STARTS_WITH = 1
-CONTAINS = 2
-EXACTLY_MATCHES = 4
-TITLE = 0
-
-# Hot key actions.
-TOGGLE_VISIBILITY = 0
-SHOW_ONLY = 1
-HIDE_ONLY = 2
-
-# The five program-wide events, by slot.
-TOGGLE_ALL_WINDOWS = 0
-HIDE_ACTIVE_WINDOW = 1
-HIDE_ALL_EXCEPT_ACTIVE = 2
-SHOW_ALL_WINDOWS = 3
-HIDE_ALL_WINDOWS = 4
-
-UNSPECIFIED_KEY = 1000
+STARTS_WITH, CONTAINS, EXACTLY_MATCHES = 1, 2, 4
+# Hot key actions, and the five program-wide events by slot.
+TOGGLE, SHOW_ONLY, HIDE_ONLY = 0, 1, 2
+TOGGLE_ALL, HIDE_ACTIVE, HIDE_ALL_BUT_ACTIVE, SHOW_ALL, HIDE_ALL = range(5)
+NO_KEY = 1000
+EXIT_COMMAND = 40001
+MAIN = "Hushcloak"
 
 
 @dataclasses.dataclass(frozen=True)
 class Pattern:
     phrase: str
     compare: int = EXACTLY_MATCHES
-    applies_to: int = TITLE
-    case_sensitive: bool = False
 
     def attributes(self):
-        return (
-            f'applies_to="{self.applies_to}" case_sensitive="{boolean(self.case_sensitive)}" '
-            f'compare="{self.compare}" phrase={quoteattr(self.phrase)}'
-        )
-
-
-@dataclasses.dataclass(frozen=True)
-class Group:
-    id: int
-    name: str
-    patterns: tuple
+        return (f'applies_to="0" case_sensitive="false" compare="{self.compare}" '
+                f"phrase={quoteattr(self.phrase)}")
 
 
 @dataclasses.dataclass(frozen=True)
 class Keys:
-    """A key combination such as Keys("ctrl+alt", "T"); `key` is one letter or digit."""
-
+    """A combination such as Keys("ctrl+alt", "T"), as xdotool presses it and the file holds it."""
     modifiers: str
     key: str
 
     @property
-    def key_code(self):
-        return ord(self.key.upper())
-
-    @property
     def xdotool(self):
-        """The combination as xdotool presses it."""
         return f"{self.modifiers}+{self.key.lower()}"
 
     @property
     def text(self):
-        """The combination as the program names it, e.g. CTRL + ALT + T."""
-        names = {"ctrl": "CTRL", "alt": "ALT", "shift": "SHIFT", "super": "WIN"}
-        parts = [names[name] + " +" for name in ("ctrl", "alt", "shift", "super")
-                 if name in self.modifiers.split("+")]
-        return " ".join(parts + [self.key.upper()])
+        names = {"ctrl": "CTRL", "alt": "ALT", "shift": "SHIFT"}
+        return " ".join([names[n] + " +" for n in names if n in self.modifiers] + [self.key])
 
-    def rule(self, event_index, action=TOGGLE_VISIBILITY, group_id=-1):
+    def rule(self, event=-1, action=TOGGLE, group=-1, key_code=None):
         held = self.modifiers.split("+")
-        return (
-            f'<rule action="{action}" event_index="{event_index}" group_id="{group_id}" '
-            f'key_code="{self.key_code}" mod_alt="{boolean("alt" in held)}" '
-            f'mod_ctrl="{boolean("ctrl" in held)}" mod_shift="{boolean("shift" in held)}" '
-            f'mod_win="{boolean("super" in held)}" />'
-        )
-
-
-@dataclasses.dataclass(frozen=True)
-class GroupHotKey:
-    group_id: int
-    action: int
-    keys: Keys
-
-
-@dataclasses.dataclass(frozen=True)
-class ClockTimer:
-    group_id: int
-    start_h: int
-    start_m: int
-    duration_h: int
-    duration_m: int
-    enabled: bool = True
-
-    def rule(self):
-        return (
-            f'<rule duration_h="{self.duration_h}" duration_m="{self.duration_m}" duration_s="0" '
-            f'enabled="{boolean(self.enabled)}" group_id="{self.group_id}" '
-            f'start_h="{self.start_h}" start_m="{self.start_m}" start_s="0" type="0" />'
-        )
+        flags = " ".join(f'mod_{name}="{boolean(name in held)}"' for name in ("alt", "ctrl", "shift"))
+        return (f'<rule action="{action}" event_index="{event}" group_id="{group}" '
+                f'key_code="{key_code or ord(self.key)}" {flags} mod_win="false" />')
 
 
 def boolean(flag):
     return "true" if flag else "false"
 
 
+def clock_timer(group, start_minutes_ago, duration_minutes, enabled=True):
+    """A clock timer whose period starts the given minutes before the local time under Wine."""
+    hours, minutes, _ = driver.local_time()
+    start_h, start_m = divmod((hours * 60 + minutes - start_minutes_ago) % (24 * 60), 60)
+    duration_h, duration_m = divmod(duration_minutes, 60)
+    return (f'<rule duration_h="{duration_h}" duration_m="{duration_m}" duration_s="0" '
+            f'enabled="{boolean(enabled)}" group_id="{group}" start_h="{start_h}" '
+            f'start_m="{start_m}" start_s="0" type="0" />')
+
+
+def stopwatch(group, minutes):
+    return (f'<rule duration_h="0" duration_m="{minutes}" duration_s="0" enabled="false" '
+            f'group_id="{group}" start_h="0" start_m="0" start_s="0" type="1" />')
+
+
 def write(name, elements):
     folder = driver.data_folder()
     folder.mkdir(parents=True, exist_ok=True)
-    text = DECLARATION + "<settings>\n" + "".join(f"    {line}\n" for line in elements) + "</settings>\n"
-    (folder / name).write_bytes(text.encode("latin-1"))
+    lines = ["<?xml version=\"1.0\" ?>", "<settings>", *elements, "</settings>", ""]
+    (folder / name).write_bytes("\r\n".join(lines).encode("latin-1"))
 
 
-def write_settings(x=100, y=100, width=700, height=500, maximized=False):
-    """Placement as given; the update check off, so no test depends on a web server."""
+def prepare(groups=None, ignore=(), events=None, hot_keys=(), timers=(), x=100, y=100,
+            width=800, height=560, maximized=False, check_updates=False):
+    """Writes all five files. `groups` maps a group id to (name, patterns); `events` an event
+    slot to its Keys; `hot_keys` are (group id, action, Keys); `timers` are rules."""
     write("settings.xml", [
-        "<window>",
-        f'    <position x="{x}" y="{y}" />',
-        f'    <size maximized="{boolean(maximized)}" x="{width}" y="{height}" />',
-        "</window>",
-        '<options build_number="0" check_updates="false" />',
-    ])
-
-
-def write_groups(*groups):
-    lines = ["<groups>"]
-    for group in groups:
-        lines.append(f"    <rule id=\"{group.id}\" name={quoteattr(group.name)}>")
-        lines += [f"        <pattern {pattern.attributes()} />" for pattern in group.patterns]
-        lines.append("    </rule>")
-    write("groups.xml", lines + ["</groups>"])
-
-
-def write_ignore_list(*patterns):
-    write("ignore_list.xml",
-          ["<ignore_list>"] + [f"    <rule {pattern.attributes()} />" for pattern in patterns]
-          + ["</ignore_list>"])
-
-
-def write_hot_keys(events=None, group_hot_keys=()):
-    """`events` maps an event slot to its Keys; slots not named have no key."""
+        f'<window><position x="{x}" y="{y}" />',
+        f'<size maximized="{boolean(maximized)}" x="{width}" y="{height}" /></window>',
+        f'<options build_number="0" check_updates="{boolean(check_updates)}" />'])
+    group_lines = []
+    for group_id, (name, patterns) in (groups or {}).items():
+        group_lines += [f'<rule id="{group_id}" name={quoteattr(name)}>',
+                        *(f"<pattern {p.attributes()} />" for p in patterns), "</rule>"]
+    write("groups.xml", ["<groups>", *group_lines, "</groups>"])
+    write("ignore_list.xml", ["<ignore_list>", *(f"<rule {p.attributes()} />" for p in ignore),
+                              "</ignore_list>"])
     events = events or {}
-    lines = ["<hotkeys>"]
-    for slot in range(5):
-        keys = events.get(slot)
-        if keys is None:
-            lines.append(
-                f'    <rule action="0" event_index="{slot}" group_id="-1" '
-                f'key_code="{UNSPECIFIED_KEY}" mod_alt="false" mod_ctrl="false" '
-                'mod_shift="false" mod_win="false" />'
-            )
-        else:
-            lines.append("    " + keys.rule(slot))
-    for hot_key in group_hot_keys:
-        lines.append("    " + hot_key.keys.rule(-1, hot_key.action, hot_key.group_id))
-    write("hotkeys.xml", lines + ["</hotkeys>"])
-
-
-def write_timers(*timers):
-    write("timers.xml", ["<timers>"] + [f"    {timer.rule()}" for timer in timers] + ["</timers>"])
-
-
-def prepare(groups=(), ignore=(), events=None, group_hot_keys=(), timers=(), **placement):
-    """Writes all five files, so that the program starts with exactly this data."""
-    write_settings(**placement)
-    write_groups(*groups)
-    write_ignore_list(*ignore)
-    write_hot_keys(events, group_hot_keys)
-    write_timers(*timers)
-
-
-def local_time():
-    """The wall-clock time Hushcloak reads under Wine, which shares the machine's time zone."""
-    return time.localtime()
+    write("hotkeys.xml", ["<hotkeys>"] + [
+        events[slot].rule(slot) if slot in events else Keys("", "A").rule(slot, key_code=NO_KEY)
+        for slot in range(5)] + [keys.rule(-1, action, group) for group, action, keys in hot_keys]
+        + ["</hotkeys>"])
+    write("timers.xml", ["<timers>", *timers, "</timers>"])

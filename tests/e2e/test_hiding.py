@@ -1,161 +1,137 @@
-"""Hiding and showing other programs' windows with real key presses on global hot keys."""
+"""Hiding and showing other programs' windows with real key presses on global hot keys, the exit
+prompt's answers, and the next run taking back what a run left hidden."""
 
+import re
 import unittest
 
 import driver
-from data_files import (
-    CONTAINS, EXACTLY_MATCHES, HIDE_ACTIVE_WINDOW, HIDE_ALL_EXCEPT_ACTIVE, HIDE_ALL_WINDOWS,
-    SHOW_ALL_WINDOWS, STARTS_WITH, TOGGLE_ALL_WINDOWS, TOGGLE_VISIBILITY, Group, GroupHotKey, Keys,
-    Pattern, prepare,
-)
+from data_files import (EXIT_COMMAND, HIDE_ACTIVE, HIDE_ALL, HIDE_ONLY, MAIN, SHOW_ALL,
+                        STARTS_WITH, TOGGLE, Keys, Pattern, prepare)
 
-MAIN_TITLE = "Hushcloak"
-
-
-def peer_state(peer, index):
-    return next(window for window in peer.windows() if window.index == index)
-
-
-def wait_for_visibility(peer, expected, description, timeout=driver.TIMEOUT):
-    """Waits until every peer window named in `expected` (index -> visible) is as given."""
-
-    def matches():
-        windows = {window.index: window for window in peer.windows()}
-        return all(windows[index].visible == visible for index, visible in expected.items())
-
-    driver.wait_until(matches, description, timeout)
+MEMBERS = ("Member normal", "Member minimised", "Member maximised")
+OWN_HIDDEN = "Member hidden by its own program"
+IGNORED = "Member on the ignore list"
+BYSTANDER = "Bystander"
+PROMPT = "Hidden Windows"
+WM_COMMAND = 0x111
+TOGGLE_KEYS, HIDE_KEYS = Keys("ctrl+alt", "T"), Keys("ctrl+alt", "X")
+EVENTS = {HIDE_ACTIVE: Keys("ctrl+alt", "A"), HIDE_ALL: Keys("ctrl+alt", "H"),
+          SHOW_ALL: Keys("ctrl+alt", "S")}
 
 
-def main_window_visible():
-    return driver.find_window(MAIN_TITLE) is not None
+def states(peer):
+    return {window.title: (window.visible, window.show_command) for window in peer.windows()}
 
 
-class GroupHotKeys(driver.WineTestCase):
-    TOGGLE = Keys("ctrl+alt", "T")
+def journal():
+    path = driver.data_folder() / "hidden_windows.xml"
+    return re.findall(r'hwnd="(\d+)"', driver.read_data_file(path.name)) if path.exists() else []
 
-    def test_toggle_hides_the_group_then_shows_exactly_those_windows_as_they_were(self):
-        prepare(
-            groups=[Group(7, "Toggled", (Pattern("Toggle member", STARTS_WITH),))],
-            group_hot_keys=[GroupHotKey(7, TOGGLE_VISIBILITY, self.TOGGLE)],
-        )
-        # The window that the program brings to the front at the end of showing is the member
-        # lowest in the Z order, so the window opened first stays in its normal state.
-        peer = self.start_peer("Toggle member normal")
-        minimised = peer.open("Toggle member minimised")
-        maximised = peer.open("Toggle member maximised")
-        already_hidden = peer.open("Toggle member hidden by its own program")
-        bystander = peer.open("Toggle bystander")
-        peer.minimize(minimised)
-        peer.maximize(maximised)
-        peer.hide(already_hidden)
-        members = (0, minimised, maximised)
-        before = {index: peer_state(peer, index).show_command for index in members}
-        self.assertEqual(
-            list(before.values()),
-            [driver.SW_SHOWNORMAL, driver.SW_SHOWMINIMIZED, driver.SW_SHOWMAXIMIZED],
-        )
+
+def choose_exit():
+    """File > Exit, posted so that it works while the main window is in the tray."""
+    driver.wait_until(lambda: driver.probe("post", MAIN, str(WM_COMMAND), str(EXIT_COMMAND),
+                                           "0")[0] == 0, "the main window to take File > Exit")
+
+
+class HotKeys(driver.WineTestCase):
+    def start_peer_with_members(self, *others):
+        peer = self.start_peer(MEMBERS[0], *MEMBERS[1:], *others, BYSTANDER)
+        peer.do("minimize", 1)
+        peer.do("maximize", 2)
+        return peer
+
+    def press(self, keys, window=BYSTANDER):
+        driver.press_keys(keys.xdotool, window_title=window)
+
+    def wait_for(self, peer, expected, description):
+        driver.wait_until(lambda: all(states(peer)[title][0] == visible
+                                      for title, visible in expected.items()), description)
+
+    def test_toggle_and_events_hide_and_show_in_the_earlier_state_and_yes_at_exit_shows(self):
+        prepare(groups={7: ("Members", [Pattern("Member", STARTS_WITH)])}, ignore=[Pattern(IGNORED)],
+                events=EVENTS, hot_keys=[(7, TOGGLE, TOGGLE_KEYS)])
+        peer = self.start_peer_with_members(OWN_HIDDEN, IGNORED)
+        peer.do("hide", 3)
+        before = states(peer)
+        program = self.start_hushcloak()
+        driver.wait_for_window(MAIN)
+
+        self.press(TOGGLE_KEYS)
+        self.wait_for(peer, {title: False for title in MEMBERS}, "the group to be hidden")
+        driver.wait_until(lambda: len(journal()) == 3, "the journal to list the hidden windows")
+        self.assertEqual(states(peer)[IGNORED], before[IGNORED])
+        self.press(TOGGLE_KEYS)
+        driver.wait_until(lambda: states(peer) == before, "the group shown as it was")
+
+        driver.activate(BYSTANDER)
+        self.press(EVENTS[HIDE_ACTIVE])
+        self.wait_for(peer, {BYSTANDER: False, MEMBERS[0]: True}, "only the active window hidden")
+        self.press(EVENTS[HIDE_ALL], IGNORED)
+        self.wait_for(peer, {title: False for title in MEMBERS}, "every window to be hidden")
+        driver.wait_for_no_window(MAIN)
+        self.assertTrue(peer.visible(IGNORED))
+        self.press(EVENTS[SHOW_ALL], IGNORED)
+        driver.wait_until(lambda: states(peer) == before, "every window shown as it was")
+        self.assertIsNone(driver.find_window(MAIN))
+
+        self.press(TOGGLE_KEYS, IGNORED)
+        self.wait_for(peer, {title: False for title in MEMBERS}, "the group hidden again")
+        choose_exit()
+        driver.wait_for_window(PROMPT)
+        self.assertIn("Would you like to make all hidden windows visible now before exiting?",
+                      "\n".join(driver.window_texts(PROMPT)))
+        driver.click_button(PROMPT, "Yes")
+        self.assertEqual(program.wait(), 0)
+        self.assertEqual(states(peer), before)
+        self.assertEqual(journal(), [])
+        self.assertIn('phrase="Member"', driver.read_data_file("groups.xml"))
+        self.assertIn("Hot key list loaded successfully.", driver.read_log())
+
+    def test_windows_left_hidden_come_back_in_the_next_run_as_they_were(self):
+        prepare(groups={4: ("Members", [Pattern("Member", STARTS_WITH)])},
+                hot_keys=[(4, HIDE_ONLY, HIDE_KEYS)], events={SHOW_ALL: EVENTS[SHOW_ALL]})
+        foreign = self.start_peer("Foreign window hidden by its own program")
+        foreign.do("hide", 0)
+        peer = self.start_peer_with_members()
+        before = states(peer)
+        program = self.start_hushcloak()
+        driver.wait_for_window(MAIN)
+        self.press(HIDE_KEYS)
+        driver.wait_until(lambda: len(journal()) == 3, "the journal to list the hidden windows")
+
+        driver.post_command(MAIN, EXIT_COMMAND)
+        driver.click_button(PROMPT, "Cancel")
+        driver.wait_for_no_window(PROMPT)
+        self.assertTrue(program.running)
+        driver.post_command(MAIN, EXIT_COMMAND)
+        driver.click_button(PROMPT, "No")
+        self.assertEqual(program.wait(), 0)
+        self.assertFalse(any(states(peer)[title][0] for title in MEMBERS))
+
+        program = self.start_hushcloak()
+        driver.wait_until(lambda: "Recovered 3 hidden windows from the previous run." in
+                          driver.read_log(), "the log to tell of the recovered windows")
+        driver.select(MAIN, "tab", "Hidden Windows")
+        driver.spot(MAIN, "row", MEMBERS[2])
+        program.kill()
+
+        # One window closed meanwhile; another entry's handle now names a window of another
+        # process, hidden by its own program: neither is shown.
+        peer.do("close", 2)
+        text = driver.read_data_file("hidden_windows.xml").replace(
+            f'hwnd="{int(peer.window(MEMBERS[1]).handle, 16)}"',
+            f'hwnd="{int(foreign.windows()[0].handle, 16)}"')
+        (driver.data_folder() / "hidden_windows.xml").write_bytes(text.encode("latin-1"))
         self.start_hushcloak()
-        driver.wait_for_window(MAIN_TITLE)
-
-        driver.press_keys(self.TOGGLE.xdotool, window_title="Toggle bystander")
-        wait_for_visibility(
-            peer, {0: False, minimised: False, maximised: False, bystander: True},
-            "the group's windows to be hidden",
-        )
-
-        driver.press_keys(self.TOGGLE.xdotool, window_title="Toggle bystander")
-        wait_for_visibility(
-            peer, {0: True, minimised: True, maximised: True}, "the group's windows to be shown"
-        )
-        after = {index: peer_state(peer, index).show_command for index in members}
-        self.assertEqual(after, before)
-        # A window this program did not hide is never shown by it.
-        self.assertFalse(peer_state(peer, already_hidden).visible)
-        self.assertTrue(peer_state(peer, bystander).visible)
-
-    def test_a_third_press_hides_the_group_again(self):
-        prepare(
-            groups=[Group(2, "Again", (Pattern("again", CONTAINS),))],
-            group_hot_keys=[GroupHotKey(2, TOGGLE_VISIBILITY, self.TOGGLE)],
-        )
-        peer = self.start_peer("Hidden again and again", "Third press bystander")
-        self.start_hushcloak()
-        driver.wait_for_window(MAIN_TITLE)
-        for visible in (False, True, False):
-            driver.press_keys(self.TOGGLE.xdotool, window_title="Third press bystander")
-            wait_for_visibility(peer, {0: visible, 1: True}, f"the window visible: {visible}")
-
-
-class ProgramWideEvents(driver.WineTestCase):
-    EVENTS = {
-        TOGGLE_ALL_WINDOWS: Keys("ctrl+alt", "V"),
-        HIDE_ACTIVE_WINDOW: Keys("ctrl+alt", "A"),
-        HIDE_ALL_EXCEPT_ACTIVE: Keys("ctrl+alt", "E"),
-        SHOW_ALL_WINDOWS: Keys("ctrl+alt", "S"),
-        HIDE_ALL_WINDOWS: Keys("ctrl+alt", "H"),
-    }
-    FIRST = "Events first window"
-    SECOND = "Events second window"
-    IGNORED = "Events ignored window"
-
-    def setUp(self):
-        super().setUp()
-        prepare(ignore=[Pattern(self.IGNORED, EXACTLY_MATCHES)], events=self.EVENTS)
-        self.peer = self.start_peer(self.FIRST, self.SECOND, self.IGNORED)
-        self.start_hushcloak()
-        driver.wait_for_window(MAIN_TITLE)
-
-    def press(self, event, active):
-        driver.activate(active)
-        driver.press_keys(self.EVENTS[event].xdotool, window_title=active)
-
-    def wait_for(self, first, second, description):
-        wait_for_visibility(self.peer, {0: first, 1: second, 2: True}, description)
-
-    def test_hide_the_active_window_hides_only_the_window_in_front(self):
-        self.press(HIDE_ACTIVE_WINDOW, self.FIRST)
-        self.wait_for(False, True, "the active window to be hidden")
-        self.assertTrue(main_window_visible())
-
-    def test_hide_the_active_window_leaves_an_ignored_window_alone(self):
-        self.press(HIDE_ACTIVE_WINDOW, self.IGNORED)
-        # The program acts within moments of the key; then nothing may have changed.
-        with self.assertRaises(driver.DriverError):
-            driver.wait_until(
-                lambda: not all(window.visible for window in self.peer.windows()),
-                "any window to be hidden", timeout=3,
-            )
-
-    def test_hide_all_except_active_window_hides_the_others_and_the_main_window(self):
-        self.press(HIDE_ALL_EXCEPT_ACTIVE, self.SECOND)
-        self.wait_for(False, True, "every window but the active one to be hidden")
-        driver.wait_until(lambda: not main_window_visible(), "the main window to be hidden")
-
-    def test_hide_all_windows_then_show_all_windows(self):
-        self.press(HIDE_ALL_WINDOWS, self.IGNORED)
-        self.wait_for(False, False, "every window to be hidden")
-        driver.wait_until(lambda: not main_window_visible(), "the main window to be hidden")
-
-        self.press(SHOW_ALL_WINDOWS, self.IGNORED)
-        self.wait_for(True, True, "the hidden windows to be shown")
-        # The main window went to the tray; showing the hidden windows does not bring it back.
-        self.assertFalse(main_window_visible())
-
-    def test_show_all_windows_never_shows_a_window_this_program_did_not_hide(self):
-        self.peer.hide(1)
-        self.press(HIDE_ALL_WINDOWS, self.IGNORED)
-        self.wait_for(False, False, "the visible window to be hidden")
-        self.press(SHOW_ALL_WINDOWS, self.IGNORED)
-        wait_for_visibility(self.peer, {0: True}, "the window this program hid to be shown")
-        with self.assertRaises(driver.DriverError):
-            wait_for_visibility(self.peer, {1: True}, "the other window", timeout=3)
-
-    def test_toggle_visibility_of_all_windows(self):
-        self.press(TOGGLE_ALL_WINDOWS, self.IGNORED)
-        self.wait_for(False, False, "every window to be hidden")
-        driver.wait_until(lambda: not main_window_visible(), "the main window to be hidden")
-        self.press(TOGGLE_ALL_WINDOWS, self.IGNORED)
-        self.wait_for(True, True, "every window to be shown again")
+        driver.wait_until(lambda: "Recovered 1 hidden windows from the previous run." in
+                          driver.read_log(), "the log to tell of the one recovered window")
+        self.press(EVENTS[SHOW_ALL])
+        driver.wait_until(lambda: states(peer)[MEMBERS[0]] == before[MEMBERS[0]],
+                          "the recovered window shown as it was")
+        driver.wait_until(lambda: journal() == [], "the journal to be emptied")
+        self.assertFalse(foreign.windows()[0].visible)
+        self.assertFalse(peer.visible(MEMBERS[1]))
 
 
 if __name__ == "__main__":

@@ -1,14 +1,16 @@
-"""Start-up as a single instance, the data folder and the log, and the exit that follows the
-message loop's quit message."""
+"""Start-up and the main window: the first start's folder, files and log, a second instance,
+the saved placement and minimum size, closing to the tray, and hot keys the system refuses."""
 
 import os
 import pathlib
+import re
 import unittest
 
 import driver
+from data_files import EXACTLY_MATCHES, HIDE_ONLY, MAIN, Keys, Pattern, prepare
 
-IMAGE_NAME = "hushcloak.exe"
 LIST_FILES = ("ignore_list.xml", "groups.xml", "hotkeys.xml", "timers.xml")
+ERROR = "Hot Key Error"
 
 
 def windows_path(linux_path):
@@ -20,112 +22,118 @@ def windows_path(linux_path):
     return "Z:" + str(path).replace("/", "\\")
 
 
-def data_file_path(name):
-    return windows_path(driver.data_folder() / name).replace("\\", "/")
-
-
-def first_run_start_up_lines():
-    """The log of a start with an empty data folder, line by line."""
-    lines = [
-        f"Current directory: [{windows_path(os.getcwd())}\\]",
-        f"Application directory: [{windows_path(driver.data_folder().parent)}//Hushcloak]",
-    ]
-    outcomes = [
-        ("settings.xml", "Settings loaded successfully."),
-        ("ignore_list.xml", "Unable to load ignore list."),
-        ("groups.xml", "Unable to load group list."),
-        ("hotkeys.xml", "Unable to load hot key list."),
-        ("timers.xml", "Unable to load timer list."),
-        ("hidden_windows.xml", "Unable to load hidden window list."),
-    ]
-    for name, outcome in outcomes:
-        lines += [
-            f"Unable to load file: {data_file_path(name)}.",
-            f"Unable to load configuration: {data_file_path(name)}",
-            outcome,
-        ]
+def first_start_log():
+    lines = [f"Current directory: [{windows_path(os.getcwd())}\\]",
+             f"Application directory: [{windows_path(driver.data_folder().parent)}//Hushcloak]"]
+    for name, outcome in (("settings.xml", "Settings loaded successfully."),
+                          ("ignore_list.xml", "Unable to load ignore list."),
+                          ("groups.xml", "Unable to load group list."),
+                          ("hotkeys.xml", "Unable to load hot key list."),
+                          ("timers.xml", "Unable to load timer list."),
+                          ("hidden_windows.xml", "Unable to load hidden window list.")):
+        path = windows_path(driver.data_folder() / name).replace("\\", "/")
+        lines += [f"Unable to load file: {path}.", f"Unable to load configuration: {path}", outcome]
     return lines
 
 
 def log_lines():
-    """The log's lines once it has been written, each checked for its CR LF ending."""
+    """The log's lines once written, each ending in CR LF."""
     path = driver.data_folder() / "log.xml"
-    if not path.exists():
-        return None
-    text = driver.read_log()
-    if not text.endswith("\r\n"):
-        return None
-    return text[: -len("\r\n")].split("\r\n")
+    text = driver.read_log() if path.exists() else ""
+    return text[:-2].split("\r\n") if text.endswith("\r\n") else None
 
 
-def post_quit_message():
-    """Posts WM_QUIT to the program's threads, as another program would to end its loop."""
-    driver.wait_until(
-        lambda: driver.probe("quit", IMAGE_NAME)[0] == 0, f"a running {IMAGE_NAME} to post to"
-    )
+def box_says(title, text):
+    try:
+        return any(text in line for line in driver.window_texts(title))
+    except driver.DriverError:
+        return False
 
 
-class FirstRun(driver.WineTestCase):
-    def test_an_empty_profile_gets_its_folder_settings_and_log_in_order(self):
-        program = self.start_hushcloak()
+def post_quit():
+    driver.wait_until(lambda: driver.probe("quit", "hushcloak.exe")[0] == 0, "a program to end")
 
+
+def geometry():
+    x_window = driver.xdotool("search", "--name", f"^{MAIN}$").split()[0]
+    values = dict(line.split("=") for line in
+                  driver.xdotool("getwindowgeometry", "--shell", x_window).split())
+    return tuple(int(values[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+
+
+class StartUp(driver.WineTestCase):
+    def test_first_start_a_second_instance_and_the_next_run(self):
+        first = self.start_hushcloak()
         lines = driver.wait_until(log_lines, "the log written at the end of start-up")
-        self.assertEqual(lines, first_run_start_up_lines())
-        self.assertTrue((driver.data_folder() / "settings.xml").is_file())
-        for name in LIST_FILES:
-            self.assertFalse((driver.data_folder() / name).exists(), name)
-
-        post_quit_message()
-        self.assertEqual(program.wait(), 0)
-        self.assertEqual(log_lines(), first_run_start_up_lines())
-        for name in LIST_FILES:
-            self.assertTrue((driver.data_folder() / name).is_file(), name)
-        self.assertEqual(
-            sorted(path.name for path in driver.data_folder().iterdir()),
-            sorted(("log.xml", "settings.xml", "hidden_windows.xml") + LIST_FILES),
-        )
-
-    def test_the_next_run_loads_what_the_first_exit_saved(self):
-        first = self.start_hushcloak()
-        driver.wait_until(log_lines, "the first run's log")
-        post_quit_message()
-        self.assertEqual(first.wait(), 0)
-
-        second = self.start_hushcloak()
-        lines = driver.wait_until(
-            lambda: (log_lines() or [""])[-1] == "Timer list loaded successfully." and log_lines(),
-            "the second run's log",
-        )
-        self.assertEqual(
-            lines[2:],
-            [
-                "Settings loaded successfully.",
-                "Ignore list loaded successfully.",
-                "Group list loaded successfully.",
-                "Hot key list loaded successfully.",
-                "Timer list loaded successfully.",
-            ],
-        )
-        post_quit_message()
-        self.assertEqual(second.wait(), 0)
-
-
-class SecondInstance(driver.WineTestCase):
-    def test_a_second_instance_ends_at_once_with_code_zero_writing_nothing(self):
-        first = self.start_hushcloak()
-        start_up_lines = driver.wait_until(log_lines, "the first instance's log")
-        log_file = driver.data_folder() / "log.xml"
-        written = log_file.stat().st_mtime_ns
-
+        self.assertEqual(lines, first_start_log())
+        self.assertFalse(any((driver.data_folder() / name).exists() for name in LIST_FILES))
+        written = (driver.data_folder() / "log.xml").stat().st_mtime_ns
         second = self.start_hushcloak()
         self.assertEqual(second.wait(), 0)
-
-        self.assertEqual(log_file.stat().st_mtime_ns, written)
-        self.assertEqual(log_lines(), start_up_lines)
+        self.assertEqual((driver.data_folder() / "log.xml").stat().st_mtime_ns, written)
         self.assertTrue(first.running)
-        post_quit_message()
+        post_quit()
         self.assertEqual(first.wait(), 0)
-        self.assertEqual(log_lines(), start_up_lines)
+        self.assertEqual(sorted(path.name for path in driver.data_folder().iterdir()),
+                         sorted(("log.xml", "settings.xml", "hidden_windows.xml") + LIST_FILES))
+
+        self.start_hushcloak()
+        driver.wait_until(lambda: (log_lines() or [""])[-1] == "Timer list loaded successfully.",
+                          "the next run to load what the first saved")
+        self.assertIn("Group list loaded successfully.", log_lines())
+
+    def test_placement_minimum_size_and_closing_to_the_tray(self):
+        prepare(x=150, y=120, width=720, height=480, maximized=True)
+        program = self.start_hushcloak()
+        self.assertEqual(driver.wait_for_window(MAIN).show_command, driver.SW_SHOWMAXIMIZED)
+        program.kill()
+        prepare(groups={5: ("Closing", [Pattern("Closing peer", EXACTLY_MATCHES)])},
+                hot_keys=[(5, HIDE_ONLY, Keys("ctrl+alt", "C"))], width=800, height=600)
+        peer = self.start_peer("Closing peer", "Closing bystander")
+        program = self.start_hushcloak()
+        driver.wait_for_window(MAIN)
+        driver.wait_until(lambda: geometry() == (100, 100, 800, 600), "the saved placement")
+        driver.screenshot("main_window")
+        # The bottom right corner of the frame, dragged far up and to the left.
+        x, y, width, height = geometry()
+        driver.xdotool("mousemove", str(x + width - 3), str(y + height - 3), "mousedown", "1")
+        for point in ((x + 600, y + 400), (x + 300, y + 200), (x + 100, y + 100)):
+            driver.xdotool("mousemove", *map(str, point))
+        driver.xdotool("mouseup", "1")
+        driver.wait_until(lambda: geometry()[2:] == (640, 400), "the minimum size")
+        driver.wait_until(lambda: re.search(r'<size maximized="false" x="640" y="400"',
+                                            driver.read_data_file("settings.xml")),
+                          "the minimum size saved")
+        driver.press_keys("alt+F4", window_title=MAIN)
+        driver.wait_for_no_window(MAIN)
+        self.assertTrue(program.running)
+        driver.press_keys("ctrl+alt+c", window_title="Closing bystander")
+        driver.wait_until(lambda: not peer.visible("Closing peer"), "the hot key to still work")
+
+    def test_refused_hot_keys_get_one_error_box_each_and_the_rest_work(self):
+        same, held, free = Keys("ctrl+alt", "D"), Keys("ctrl+alt", "G"), Keys("ctrl+alt", "F")
+        peer = self.start_peer("First", "Second")
+        held_id = peer.register_hot_key(driver.MOD_CONTROL | driver.MOD_ALT, ord("G"))
+        prepare(groups={1: ("First", [Pattern("First")]), 2: ("Second", [Pattern("Second")])},
+                hot_keys=[(1, HIDE_ONLY, same), (2, HIDE_ONLY, same), (2, HIDE_ONLY, held),
+                          (2, HIDE_ONLY, free)])
+        program = self.start_hushcloak()
+        for keys in (same, held):
+            driver.wait_until(lambda: box_says(ERROR, f"register global hot key: {keys.text}."),
+                              f"the error box for {keys.text}")
+            driver.click_button(ERROR, "OK")
+        driver.wait_for_window(MAIN)
+        with self.assertRaises(driver.DriverError):
+            driver.wait_for_window(ERROR, timeout=3)
+        self.assertTrue(program.running)
+        # The first of two holds the combination; the other program keeps its own.
+        driver.press_keys(same.xdotool, window_title="Second")
+        driver.wait_until(lambda: not peer.visible("First"), "the first group to be hidden")
+        driver.press_keys(held.xdotool, window_title="Second")
+        self.assertEqual(peer.next_event(), f"hotkey {held_id}")
+        self.assertTrue(peer.visible("Second"))
+        driver.press_keys(free.xdotool, window_title="Second")
+        driver.wait_until(lambda: not peer.visible("Second"), "the free key to work")
 
 
 if __name__ == "__main__":

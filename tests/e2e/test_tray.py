@@ -1,157 +1,81 @@
-"""The tray icon and its menu: the real icon in Wine's notification area, and the menu working on
-peer windows of another process."""
+"""The real tray icon in Wine's notification area and its menu, working on peer windows."""
 
-import time
 import unittest
 
 import driver
-from data_files import STARTS_WITH, ClockTimer, Group, Pattern, local_time, prepare
+from data_files import MAIN, STARTS_WITH, Pattern, clock_timer, prepare
 
-MAIN_TITLE = "Hushcloak"
-# Without a taskbar, Wine shows the notification area as a window of its own. The tests keep it
-# out of the program's lists, as a user would, so that hiding everything does not take it away.
-TRAY_TITLE = "Wine System Tray"
-
-CALLBACK_MESSAGE = 9321
-WM_RBUTTONDOWN = 0x204
-
-# Where the program's icon, the only one, sits on the display.
-ICON = (13, 32)
-# Where the tests open the menu, and its items' offsets from there: rows of 17 pixels, separators
-# of 9, inside a border of 3.
-MENU_AT = (400, 560)
-ITEM_OFFSETS = {"Show All Windows": 3 + 112 + 8, "Hide All Windows": 3 + 129 + 8}
+# Without a taskbar, Wine shows the notification area as a window of its own; the test keeps it
+# out of the program's lists, as a user would, so that hiding everything leaves it alone.
+TRAY = "Wine System Tray"
+CALLBACK_MESSAGE, WM_RBUTTONDOWN, WM_KEYDOWN, WM_CHAR = 9321, 0x204, 0x100, 0x102
+WM_LBUTTONDOWN, WM_LBUTTONUP = 0x201, 0x202
+VK_RETURN, VK_RIGHT, VK_DOWN = 13, 39, 40
+# The menu's items as the keyboard reaches them (separators are skipped).
+HIDE_WINDOW, SHOW_ALL, HIDE_ALL = 4, 6, 7
 
 
 def menu_is_open():
-    return any(
-        window.visible and window.class_name == "#32768" for window in driver.top_level_windows()
-    )
+    return any(w.visible and w.class_name == "#32768" for w in driver.top_level_windows())
 
 
-def open_tray_menu():
-    """Right-clicks the tray icon, as the notification area reports it, with the pointer at
-    MENU_AT, and waits for the menu."""
-    driver.xdotool("mousemove", str(MENU_AT[0]), str(MENU_AT[1]))
-    code, _ = driver.probe("post", MAIN_TITLE, str(CALLBACK_MESSAGE), str(CALLBACK_MESSAGE),
-                           str(WM_RBUTTONDOWN))
-    if code != 0:
-        raise driver.DriverError(f"no window {MAIN_TITLE} to post the tray click to")
+def post(message, wparam, lparam=0):
+    driver.probe("post", MAIN, str(message), str(wparam), str(lparam))
+
+
+def choose(item, *then):
+    """Right-clicks the icon, as the notification area reports it, and picks an item with keys.
+    While the main window is in the tray, the display's keyboard focus stays with another
+    program, so the keys go to the menu's thread as the system would queue them."""
+    x, y, _ = driver.spot(TRAY, "client")
+    driver.xdotool("mousemove", str(x), str(y))
+    post(CALLBACK_MESSAGE, CALLBACK_MESSAGE, WM_RBUTTONDOWN)
     driver.wait_until(menu_is_open, "the tray menu to open")
-
-
-def click_item(text):
-    x, y = MENU_AT
-    driver.xdotool("mousemove", str(x + 40), str(y + ITEM_OFFSETS[text]), "click", "1")
+    for key in [VK_DOWN] * item + list(then):
+        if isinstance(key, tuple):
+            post(*key)
+        else:
+            post(WM_KEYDOWN, key)
     driver.wait_until(lambda: not menu_is_open(), "the tray menu to close")
 
 
-def press_in_menu(*keys):
-    """Keys for the open menu, which the program's main window receives while it is in front."""
-    driver.xdotool("key", "--delay", "150", *keys)
-
-
-def point_at_icon():
-    """Moves the pointer over the real tray icon, as a user does on the way to clicking it."""
-    driver.xdotool("mousemove", str(ICON[0]), str(ICON[1]))
-
-
-def visibility(peer):
-    return {window.title: window.visible for window in peer.windows()}
-
-
-def wait_for_visibility(peer, expected, description):
-    driver.wait_until(
-        lambda: all(visibility(peer)[title] == shown for title, shown in expected.items()),
-        description,
-    )
-
-
-def a_timer_outside_its_period(group_id):
-    now = local_time()
-    return ClockTimer(group_id, (now.tm_hour + 3) % 24, 0, 1, 0, enabled=True)
-
-
 class TrayMenu(driver.WineTestCase):
-    def start(self, *titles, ignore=()):
-        prepare(
-            groups=[Group(3, "Tray Peers", (Pattern("Tray peer", STARTS_WITH),))],
-            ignore=(Pattern(TRAY_TITLE),) + tuple(ignore),
-            timers=[a_timer_outside_its_period(3)],
-        )
-        # The peer goes first: the Wine desktop and its notification area are then up before the
-        # program adds its icon.
-        peer = self.start_peer(*titles)
+    def test_the_menu_works_on_the_windows_of_the_moment_and_exit_takes_the_icon_away(self):
+        prepare(groups={3: ("Tray Peers", [Pattern("Tray peer", STARTS_WITH)])},
+                ignore=[Pattern(TRAY), Pattern("Tray notes")], timers=[clock_timer(3, -180, 60)])
+        # The peer goes first: the notification area is then up before the icon is added.
+        peer = self.start_peer("Tray peer first")
         program = self.start_hushcloak()
-        driver.wait_for_window(MAIN_TITLE)
-        driver.wait_for_window(TRAY_TITLE)
-        return peer, program
-
-    def test_menu_is_built_from_the_windows_of_the_moment(self):
-        peer, _ = self.start("Tray peer first")
+        driver.wait_for_window(MAIN)
+        driver.wait_for_window(TRAY)
         peer.open("Tray peer opened later")
+        # "Hide Window" lists the windows of the moment, the one on top first.
+        choose(HIDE_WINDOW, VK_RIGHT, VK_RETURN)
+        driver.wait_until(lambda: not peer.visible("Tray peer opened later"), "it to be hidden")
+        self.assertTrue(peer.visible("Tray peer first"))
+        self.assertIsNotNone(driver.find_window(MAIN))
 
-        open_tray_menu()
-        # Down to "Hide Window" (the separators are skipped), into it: its first entry is the
-        # window on top, opened after the program started.
-        press_in_menu("Down", "Down", "Down", "Down", "Right")
-        time.sleep(1)
-        driver.screenshot("tray_menu")
-        press_in_menu("Return")
-
-        wait_for_visibility(peer, {"Tray peer opened later": False, "Tray peer first": True},
-                            "the chosen window to be hidden")
-        self.assertIsNotNone(driver.find_window(MAIN_TITLE))
-
-    def test_hide_all_then_show_all_gives_the_focus_back(self):
-        peer, _ = self.start("Tray peer one", ignore=(Pattern("Tray notes"),))
-        peer.open("Tray peer two")
         peer.open("Tray notes")
-        hidden_by_its_program = peer.open("Tray peer hidden by its own program")
-        peer.hide(hidden_by_its_program)
+        peer.do("hide", peer.open("Tray peer hidden by its own program"))
+        choose(HIDE_ALL, VK_RETURN)
+        driver.wait_until(lambda: not peer.visible("Tray peer first"), "every window hidden")
+        driver.wait_for_no_window(MAIN)
+        self.assertTrue(peer.visible("Tray notes"))
 
-        open_tray_menu()
-        click_item("Hide All Windows")
-
-        wait_for_visibility(
-            peer, {"Tray peer one": False, "Tray peer two": False, "Tray notes": True},
-            "every window but the ignored one to be hidden",
-        )
-        driver.wait_for_no_window(MAIN_TITLE)
-
-        # The user works in the notes, then reaches for the icon.
         driver.activate("Tray notes")
-        point_at_icon()
-        time.sleep(1)
-        open_tray_menu()
-        click_item("Show All Windows")
+        choose(SHOW_ALL, VK_RETURN)
+        driver.wait_until(lambda: peer.visible("Tray peer first") and
+                          peer.visible("Tray peer opened later"), "the hidden windows shown")
+        self.assertFalse(peer.visible("Tray peer hidden by its own program"))
+        self.assertIsNone(driver.find_window(MAIN))
 
-        wait_for_visibility(peer, {"Tray peer one": True, "Tray peer two": True},
-                            "the windows the program hid to be shown")
-        driver.wait_until(lambda: driver.foreground_title() == "Tray notes",
-                          "the notes to be in front again")
-        self.assertFalse(visibility(peer)["Tray peer hidden by its own program"])
-        self.assertIsNone(driver.find_window(MAIN_TITLE))
-
-    def test_left_click_on_the_icon_brings_the_main_window_back(self):
-        self.start("Tray peer one")
-        driver.post_command(MAIN_TITLE, 40010)  # "&Minimize to Tray"
-        driver.wait_for_no_window(MAIN_TITLE)
-
-        point_at_icon()
-        driver.xdotool("click", "1")
-
-        driver.wait_for_window(MAIN_TITLE)
-
-    def test_exit_from_the_menu_takes_the_icon_away(self):
-        _, program = self.start("Tray peer one")
-
-        open_tray_menu()
-        press_in_menu("x")
-
+        post(CALLBACK_MESSAGE, CALLBACK_MESSAGE, WM_LBUTTONDOWN)
+        post(CALLBACK_MESSAGE, CALLBACK_MESSAGE, WM_LBUTTONUP)
+        driver.wait_for_window(MAIN)
+        choose(0, (WM_CHAR, ord("x")))
         self.assertEqual(program.wait(), 0)
         # The notification area closes once its last icon is gone.
-        driver.wait_for_no_window(TRAY_TITLE)
+        driver.wait_for_no_window(TRAY)
 
 
 if __name__ == "__main__":

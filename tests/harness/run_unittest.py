@@ -90,6 +90,8 @@ def write_report(path, suite_name, outcomes):
 
 
 def load_module(script):
+    # The end-to-end driver lives beside this script.
+    sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
     sys.path.insert(0, os.path.dirname(os.path.abspath(script)))
     name = os.path.splitext(os.path.basename(script))[0]
     module_source = importlib.util.spec_from_file_location(name, script)

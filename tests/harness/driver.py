@@ -1,5 +1,8 @@
 """Drives Hushcloak and the harness's peer programs under Wine for the end-to-end tests.
 
+What a test clicks it first finds by asking the program's windows through the probe (a tab's
+or a list row's rectangle, a control by its caption), then clicks there with the real mouse.
+
 The tests run inside the test run's environment (DISPLAY, WINEPREFIX, HUSHCLOAK_APPDATA_DIR and
 the screenshot folder, set by tests/harness/wine_fixture.sh); the programs come from
 HUSHCLOAK_EXE, HUSHCLOAK_PEER and HUSHCLOAK_PROBE. Every wait has a timeout, so a hung program
@@ -34,14 +37,9 @@ SW_SHOWNORMAL = 1
 SW_SHOWMINIMIZED = 2
 SW_SHOWMAXIMIZED = 3
 
-# Message box answers.
-IDOK = 1
-IDCANCEL = 2
-
 # RegisterHotKey modifiers.
 MOD_ALT = 0x1
 MOD_CONTROL = 0x2
-MOD_SHIFT = 0x4
 
 
 class DriverError(AssertionError):
@@ -227,6 +225,53 @@ def foreground_title():
     return output.strip() if code == 0 else None
 
 
+def spot(title, kind, text=None, timeout=TIMEOUT):
+    """(x, y, selected): the screen point in the middle of a tab, list row ("row", by its
+    first cell), control (by caption), "caption" or "client" area of the visible window `title`."""
+
+    def ask():
+        code, output = probe("where", title, kind, *([] if text is None else [text]))
+        return output.split() if code == 0 else None
+
+    found = wait_until(ask, f'{kind} "{text or ""}" in the window "{title}"', timeout)
+    return int(found[0]), int(found[1]), found[2:] == ["selected"]
+
+
+def click(title, kind, text=None, modifiers=None):
+    """Clicks the middle of what spot() finds, with the real mouse."""
+    x, y, _ = spot(title, kind, text)
+    xdotool("mousemove", str(x), str(y))
+    if modifiers:
+        xdotool("keydown", modifiers)
+    xdotool("click", "1")
+    if modifiers:
+        xdotool("keyup", modifiers)
+
+
+def select(title, kind, text, modifiers=None):
+    """Clicks a tab or list row until the program reports it selected."""
+    last_click = None
+
+    def selected():
+        nonlocal last_click
+        if spot(title, kind, text)[2]:
+            return True
+        if last_click is None or time.monotonic() - last_click > CLICK_AGAIN_SECONDS:
+            click(title, kind, text, modifiers)
+            last_click = time.monotonic()
+        return False
+
+    wait_until(selected, f'{kind} "{text}" to be selected in "{title}"')
+
+
+def local_time():
+    """(hours, minutes, seconds): the local time as the programs under Wine see it."""
+    code, output = probe("time")
+    if code != 0:
+        raise DriverError("the probe could not tell the local time")
+    return tuple(int(part) for part in output.split())
+
+
 # A click on a caption that Wine loses on a busy machine is made again after this many seconds;
 # sooner, two clicks could make a double click, which maximises the window.
 CLICK_AGAIN_SECONDS = 2.0
@@ -234,7 +279,6 @@ CLICK_AGAIN_SECONDS = 2.0
 
 def activate(title, timeout=TIMEOUT):
     """Makes the window the system's active one, as a click on its caption does."""
-    x_window = xdotool("search", "--name", f"^{title}$").split()[0]
     last_click = None
 
     def in_front():
@@ -242,8 +286,10 @@ def activate(title, timeout=TIMEOUT):
         if foreground_title() == title:
             return True
         if last_click is None or time.monotonic() - last_click > CLICK_AGAIN_SECONDS:
-            xdotool("windowraise", x_window)
-            xdotool("mousemove", "--window", x_window, "60", "10", "click", "1")
+            # Raised first: the caption may lie under another window.
+            xdotool("windowraise", xdotool("search", "--name", f"^{title}$").split()[0])
+            x, y, _ = spot(title, "caption")
+            xdotool("mousemove", str(x), str(y), "click", "1")
             last_click = time.monotonic()
         return False
 
@@ -320,12 +366,6 @@ class WineProcess:
             self.process.kill()
             self.process.wait(timeout=TIMEOUT)
 
-    def __enter__(self):
-        return self
-
-    def __exit__(self, *exception):
-        self.kill()
-
 
 class Peer(WineProcess):
     """The peer program (tests/harness/peer_win.cpp): real foreign windows in another process."""
@@ -395,26 +435,15 @@ class Peer(WineProcess):
         command = f"open {title}" if owner is None else f"owned {owner} {title}"
         return int(self.command(command).split()[0])
 
-    def minimize(self, index):
-        self.command(f"minimize {index}")
+    def do(self, verb, index):
+        """minimize, maximize, restore, hide, show or close the window `index`."""
+        self.command(f"{verb} {index}")
 
-    def maximize(self, index):
-        self.command(f"maximize {index}")
+    def window(self, title):
+        return next(window for window in self.windows() if window.title == title)
 
-    def restore(self, index):
-        self.command(f"restore {index}")
-
-    def hide(self, index):
-        self.command(f"hide {index}")
-
-    def show(self, index):
-        self.command(f"show {index}")
-
-    def close(self, index):
-        self.command(f"close {index}")
-
-    def set_title(self, index, title):
-        self.command(f"title {index} {title}")
+    def visible(self, title):
+        return self.window(title).visible
 
     def windows(self):
         self.send("list")
@@ -429,10 +458,6 @@ class Peer(WineProcess):
             raise DriverError(f"peer: {line}")
         return windows
 
-    def show_message(self, caption, text):
-        """Opens a modal OK/Cancel box; its answer comes from answer() once it is closed."""
-        self.send(f"message {caption}\t{text}")
-
     def register_hot_key(self, modifiers, key):
         return int(self.command(f"hotkey {modifiers} {key}"))
 
@@ -441,10 +466,6 @@ class Peer(WineProcess):
             return self._events.get(timeout=timeout)[len("event "):]
         except queue.Empty as error:
             raise DriverError("peer reported no event") from error
-
-    def quit(self):
-        self.send("quit")
-        return self.wait()
 
     def kill(self):
         super().kill()
