@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -37,10 +38,14 @@ inline std::wstring text_of(HWND window) {
     return text;
 }
 
+inline std::wstring text_of(HWND dialog, int id) {
+    return text_of(item(dialog, id));
+}
+
 // The text of one entry of a list box or drop-down list, read with that list's messages.
 inline std::wstring entry_text(HWND list, WPARAM index, UINT length_message, UINT text_message) {
-    const auto length = SendMessageW(list, length_message, index, 0);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    std::wstring text(static_cast<std::size_t>(SendMessageW(list, length_message, index, 0)) + 1,
+                      L'\0');
     text.resize(static_cast<std::size_t>(
         SendMessageW(list, text_message, index, reinterpret_cast<LPARAM>(text.data()))));
     return text;
@@ -64,21 +69,15 @@ inline bool checked(HWND dialog, int id) {
     return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
 }
 
-inline bool enabled(HWND dialog, int id) {
-    return IsWindowEnabled(item(dialog, id)) != FALSE;
-}
-
-// A list box line picked with the mouse or the keyboard; -1 clears the selection.
-inline void select_line(HWND dialog, int id, int line) {
+// A list box line picked with the mouse or the keyboard, then double-clicked if asked.
+inline void select_line(HWND dialog, int id, int line, bool double_click = false) {
     SendMessageW(item(dialog, id), LB_SETCURSEL, static_cast<WPARAM>(line), 0);
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(item(dialog, id)));
-}
-
-inline void double_click_line(HWND dialog, int id, int line) {
-    select_line(dialog, id, line);
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_DBLCLK),
-                 reinterpret_cast<LPARAM>(item(dialog, id)));
+    if (double_click) {
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_DBLCLK),
+                     reinterpret_cast<LPARAM>(item(dialog, id)));
+    }
 }
 
 inline std::vector<std::wstring> lines(HWND dialog, int id) {
@@ -91,23 +90,12 @@ inline std::vector<std::wstring> lines(HWND dialog, int id) {
 }
 
 inline int selected_line(HWND dialog, int id) {
-    const auto line = SendMessageW(item(dialog, id), LB_GETCURSEL, 0, 0);
-    return line == LB_ERR ? -1 : static_cast<int>(line);
-}
-
-// The text of a message box.
-inline std::wstring message_of(HWND box) {
-    return text_of(item(box, 0xFFFF));
+    return static_cast<int>(SendMessageW(item(dialog, id), LB_GETCURSEL, 0, 0));
 }
 
 // The window's close box (or Alt+F4).
 inline void close_window(HWND window) {
     PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-}
-
-// Escape in a dialog: the dialog manager's cancel command.
-inline void press_escape(HWND dialog) {
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
 }
 
 } // namespace user
@@ -122,11 +110,7 @@ class ModalScript {
 public:
     using Action = std::function<void(HWND window)>;
 
-    ModalScript() {
-        previous_ = std::exchange(active_, this);
-        deadline_ = GetTickCount64() + TIME_LIMIT_MILLISECONDS;
-        timer_ = SetTimer(nullptr, 0, TICK_MILLISECONDS, &ModalScript::tick);
-    }
+    ModalScript() : previous_(std::exchange(active_, this)) {}
     ModalScript(const ModalScript&) = delete;
     ModalScript& operator=(const ModalScript&) = delete;
     ~ModalScript() {
@@ -140,22 +124,26 @@ public:
         return *this;
     }
 
-    // Adds a step for the message box or question with this caption, which must belong to the
-    // window of the step before: keeps its text in `text` and answers with `button`.
-    ModalScript& answer(const std::wstring& caption, std::wstring& text, int button = IDOK) {
-        return on(caption, [this, &text, button](HWND box) {
+    // Adds a step for the message box with this caption, which must belong to the window of the
+    // step before, and answers it with `button`.
+    ModalScript& answer(const std::wstring& caption, int button = IDOK) {
+        return on(caption, [this, button](HWND box) {
             EXPECT_EQ(GetWindow(box, GW_OWNER), opener_) << "the box belongs to another window";
-            text = user::message_of(box);
             user::click(box, button);
         });
     }
 
-    // Opens the modal window with `open`, lets the steps work it and returns what `open`
-    // returned; steps that did not all run in time fail the test.
+    // Runs `open`, which opens the modal windows, lets the steps work them and returns what
+    // `open` returned; steps that did not all run in time fail the test.
     template <typename Open> auto run(Open&& open) {
-        auto result = open();
-        EXPECT_TRUE(finished()) << "the script stopped after " << seen_.size() << " steps";
-        return result;
+        if constexpr (std::is_void_v<decltype(open())>) {
+            open();
+            EXPECT_TRUE(finished()) << "the script stopped after " << seen_.size() << " steps";
+        } else {
+            auto result = open();
+            EXPECT_TRUE(finished()) << "the script stopped after " << seen_.size() << " steps";
+            return result;
+        }
     }
 
     // Every step ran in time.
@@ -164,9 +152,6 @@ public:
     const std::vector<std::wstring>& seen() const { return seen_; }
 
 private:
-    static constexpr UINT TICK_MILLISECONDS = 10;
-    static constexpr ULONGLONG TIME_LIMIT_MILLISECONDS = 20000;
-
     struct Step {
         std::wstring caption;
         Action action;
@@ -186,10 +171,7 @@ private:
             }
             return;
         }
-        if (steps_.empty()) {
-            return;
-        }
-        const HWND window = shown_window(steps_.front().caption);
+        const HWND window = steps_.empty() ? nullptr : shown_window(steps_.front().caption);
         if (window == nullptr) {
             return;
         }
@@ -226,8 +208,8 @@ private:
 
     static inline ModalScript* active_ = nullptr;
     ModalScript* previous_ = nullptr;
-    UINT_PTR timer_ = 0;
-    ULONGLONG deadline_ = 0;
+    UINT_PTR timer_ = SetTimer(nullptr, 0, 10, &ModalScript::tick);
+    ULONGLONG deadline_ = GetTickCount64() + 20000;
     bool timed_out_ = false;
     std::deque<Step> steps_;
     std::vector<std::wstring> seen_;

@@ -5,7 +5,7 @@
 #include "engine/fake_window_system.h"
 #include "engine/window_engine.h"
 #include "engine/window_system_win.h"
-#include "menu_choice_win.h"
+#include "harness/screenshot_win.h"
 #include "model/data_model.h"
 #include "pages_resource.h"
 #include "resource.h"
@@ -24,52 +24,24 @@
 
 #include <algorithm>
 #include <deque>
-#include <functional>
 #include <string>
 #include <vector>
 
-struct Question {
-    std::wstring caption;
-    std::wstring text;
-
-    bool operator==(const Question&) const = default;
-};
-
-inline void PrintTo(const Question& question, std::ostream* out) {
-    *out << "\"" << std::string(question.caption.begin(), question.caption.end()) << "\"";
-}
+using Texts = std::vector<std::wstring>;
 
 inline Pattern title_contains(const std::wstring& phrase) {
     return {.compare = Pattern::CONTAINS, .applies_to = Pattern::WINDOW_TITLE, .phrase = phrase};
 }
 
-// The model's lists a page edits, to see that a cancelled or refused command left them alone.
-struct ModelLists {
-    std::vector<Group> groups;
-    std::vector<HotKey> hot_keys;
-    std::vector<HotKey> event_hot_keys;
-    std::vector<VisibilityTimer> timers;
-
-    explicit ModelLists(const DataModel& model) {
-        for (int index = 0; index < model.group_count(); ++index) {
-            groups.push_back(model.group(index));
-        }
-        for (int index = 0; index < model.hot_key_count(); ++index) {
-            hot_keys.push_back(model.hot_key(index));
-        }
-        for (int slot = 0; slot < EVENT_COUNT; ++slot) {
-            event_hot_keys.push_back(model.event_hot_key(slot));
-        }
-        for (int index = 0; index < model.timer_count(); ++index) {
-            timers.push_back(model.timer(index));
-        }
-    }
-    bool operator==(const ModelLists&) const = default;
-};
+// Saves a picture of the screen once the window is fully painted, for a person to judge.
+inline void screenshot(HWND window, const std::wstring& name) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    harness::save_screenshot(name);
+}
 
 // The main dialog as the pages and the window engine see it: the real dialog from the
 // program's resources with its tab control, over fake foreign windows. Questions are answered
-// from a queue (No when it is empty) and recorded.
+// from a queue (No when it is empty) and their captions recorded.
 class PageHost final : public engine::page_host, public engine::engine_host {
 public:
     PageHost(DataModel& model, engine::window_system& windows, engine::waiter& waiter)
@@ -92,11 +64,8 @@ public:
 
     // engine::page_host
     HWND main_dialog() const override { return dialog_; }
-    bool main_window_shown() const override { return shown; }
-    void hide_main_window() override {
-        ++main_window_hides;
-        shown = false;
-    }
+    bool main_window_shown() const override { return true; }
+    void hide_main_window() override { ++main_window_hides; }
     WindowEngine& window_engine() override { return engine_; }
     engine::window_system& windows() override { return windows_; }
     TimerScheduler& timer_scheduler() override { return scheduler_; }
@@ -105,12 +74,12 @@ public:
     int current_tab_index() const override { return pages.current_index(); }
     bool switch_to_tab(int index) override { return pages.switch_to_tab(index); }
     bool ask_yes_no(const std::wstring& caption, const std::wstring& text) override {
-        questions.push_back({caption, text});
-        if (answers.empty()) {
-            return false;
+        questions.push_back(caption);
+        question_texts.push_back(text);
+        const bool answer = !answers.empty() && answers.front();
+        if (!answers.empty()) {
+            answers.pop_front();
         }
-        const bool answer = answers.front();
-        answers.pop_front();
         return answer;
     }
 
@@ -133,10 +102,10 @@ public:
     engine::TabPages pages;
     // The local time the timers and the timer editor see.
     FakeClock wall_clock;
-    bool shown = true;
     int main_window_hides = 0;
     std::deque<bool> answers;
-    std::vector<Question> questions;
+    Texts questions;
+    Texts question_texts;
 
 private:
     static INT_PTR CALLBACK dialog_procedure(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
@@ -146,6 +115,48 @@ private:
     WindowEngine engine_;
     engine::window_system& windows_;
     TimerScheduler scheduler_;
+};
+
+// Reads the open context menu's items from a thread timer inside the menu's modal loop, then
+// chooses the item at `position` with the keyboard, or closes the menu with Escape for -1.
+class MenuChoice {
+public:
+    explicit MenuChoice(int position) {
+        position_ = position;
+        items_.clear();
+    }
+    MenuChoice(const MenuChoice&) = delete;
+    MenuChoice& operator=(const MenuChoice&) = delete;
+    ~MenuChoice() { KillTimer(nullptr, timer_); }
+
+    // The texts of the last menu read, separators as empty texts.
+    static inline Texts items_;
+
+private:
+    static void CALLBACK on_timer(HWND, UINT, UINT_PTR, DWORD) {
+        const HWND menu_window = FindWindowW(L"#32768", nullptr);
+        if (menu_window == nullptr || !items_.empty()) {
+            return;
+        }
+        const auto menu = reinterpret_cast<HMENU>(SendMessageW(menu_window, MN_GETHMENU, 0, 0));
+        // The keyboard passes over separators, so only the other items up to `position` take a
+        // press each.
+        int presses = 0;
+        for (UINT item = 0; item < static_cast<UINT>(GetMenuItemCount(menu)); ++item) {
+            wchar_t text[100] = {};
+            GetMenuStringW(menu, item, text, 100, MF_BYPOSITION);
+            items_.push_back(text);
+            const bool separator = (GetMenuState(menu, item, MF_BYPOSITION) & MF_SEPARATOR) != 0;
+            presses += static_cast<int>(item) <= position_ && !separator ? 1 : 0;
+        }
+        for (int press = 0; press < presses; ++press) {
+            PostMessageW(menu_window, WM_KEYDOWN, VK_DOWN, 0);
+        }
+        PostMessageW(menu_window, WM_KEYDOWN, position_ < 0 ? VK_ESCAPE : VK_RETURN, 0);
+    }
+
+    static inline int position_ = -1;
+    UINT_PTR timer_ = SetTimer(nullptr, 0, 20, &MenuChoice::on_timer);
 };
 
 // The five pages in a main dialog over fake foreign windows, and the ways a user works them.
@@ -174,15 +185,9 @@ protected:
         model.add_group(group);
     }
 
-    // A window that some other program hid.
-    WindowHandle add_hidden_window(const std::wstring& title) {
-        return system.add_window({title, false, show_command::NORMAL, 0, 0});
-    }
-
     HWND page_window(int page) const { return host.pages.page(page)->window_handle(); }
     HWND control(int page, int id) const { return GetDlgItem(page_window(page), id); }
     HWND list(int page) const { return control(page, list_id(page)); }
-
     static int list_id(int page) {
         constexpr int ids[] = {IDC_WINDOW_LIST, IDC_WINDOW_LIST, IDC_GROUP_LIST, IDC_HOT_KEY_LIST,
                                IDC_TIMER_LIST};
@@ -190,9 +195,8 @@ protected:
     }
 
     // The texts of one column, in display order; only those of selected rows if asked.
-    std::vector<std::wstring> column(int page, int column_index = 0,
-                                     bool selected_only = false) const {
-        std::vector<std::wstring> texts;
+    Texts column(int page, int column_index = 0, bool selected_only = false) const {
+        Texts texts;
         for (int row = 0; row < ListView_GetItemCount(list(page)); ++row) {
             wchar_t text[1024] = {};
             ListView_GetItemText(list(page), row, column_index, text, 1024);
@@ -202,10 +206,10 @@ protected:
         }
         return texts;
     }
-    std::vector<std::wstring> selected_titles(int page) const { return column(page, 0, true); }
+    Texts selected_titles(int page) const { return column(page, 0, true); }
 
     // Selects exactly the rows with these titles, as clicks with Ctrl held would.
-    void select(int page, const std::vector<std::wstring>& titles) const {
+    void select(int page, const Texts& titles) const {
         const auto texts = column(page);
         ListView_SetItemState(list(page), -1, 0, LVIS_SELECTED);
         for (const auto& title : titles) {
@@ -226,52 +230,14 @@ protected:
     }
 
     void click(int page, int button) const { SendMessageW(control(page, button), BM_CLICK, 0, 0); }
-
-    // Clicks a button whose command opens dialogs, and checks that the script saw them through.
-    void click_through(const ModalScript& script, int page, int button) const {
-        click(page, button);
-        EXPECT_TRUE(script.finished())
-            << "the script stopped after " << script.seen().size() << " steps";
-    }
-
-    // Runs `command`, which opens the dialog `caption`: `steps` work it, then OK closes it.
-    void confirm_in(const std::wstring& caption, const ModalScript::Action& steps,
-                    const std::function<void()>& command) const {
-        ModalScript script;
-        script.on(caption, [steps](HWND dialog) {
-            steps(dialog);
-            user::click(dialog, IDOK);
-        });
-        command();
-        EXPECT_TRUE(script.finished()) << "the dialog did not open";
-    }
-    std::function<void()> clicking(int page, int button) const {
-        return [this, page, button] { click(page, button); };
-    }
-
     bool enabled(int page, int button) const { return IsWindowEnabled(control(page, button)); }
-
-    void type_search(int page, const std::wstring& text) const {
-        SetWindowTextW(control(page, IDC_SEARCH_FILTER), text.c_str());
-    }
-
-    // Clicks a column header with the mouse.
-    void click_header(int page, int column_index) const {
-        const HWND header = ListView_GetHeader(list(page));
-        RECT item{};
-        Header_GetItemRect(header, column_index, &item);
-        const LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-        SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, point);
-        SendMessageW(header, WM_LBUTTONUP, 0, point);
-    }
+    void press_key(int page, WORD key) const { SendMessageW(list(page), WM_KEYDOWN, key, 0); }
 
     // The list's own notification of a mouse action on a row or beside the rows (NM_DBLCLK,
     // NM_RCLICK).
     void notify_list(int page, UINT code, int row = -1) const {
         NMITEMACTIVATE activation{};
-        activation.hdr.hwndFrom = list(page);
-        activation.hdr.idFrom = static_cast<UINT_PTR>(list_id(page));
-        activation.hdr.code = code;
+        activation.hdr = {list(page), static_cast<UINT_PTR>(list_id(page)), code};
         activation.iItem = row;
         SendMessageW(page_window(page), WM_NOTIFY, activation.hdr.idFrom,
                      reinterpret_cast<LPARAM>(&activation));
@@ -279,13 +245,23 @@ protected:
 
     // Right-clicks the list and chooses the context menu's item at `position` (-1 closes it);
     // returns the menu's item texts, separators as empty texts.
-    std::vector<std::wstring> choose_from_menu(int page, int position, int row = -1) const {
+    Texts choose_from_menu(int page, int position, int row = -1) const {
         const MenuChoice choice(position);
         notify_list(page, NM_RCLICK, row);
-        return MenuChoice::items();
+        return MenuChoice::items_;
     }
 
     bool is_hidden(WindowHandle window) { return !system.window(window).visible; }
+
+    // Whether some window holds the combination with the system now: this thread cannot
+    // register it then.
+    static bool held(UINT modifiers, UINT key) {
+        if (!RegisterHotKey(nullptr, 1, modifiers, key)) {
+            return true;
+        }
+        UnregisterHotKey(nullptr, 1);
+        return false;
+    }
 
     DataModel model;
     FakeWindowSystem system;
