@@ -7,7 +7,9 @@ Each CTEST_JUNIT is the --output-junit report of one ctest run. A ctest test tha
 test program (a GoogleTest executable under Wine, an end-to-end module) is counted by its cases,
 from DETAILS_DIR/<test name>.xml; other ctest tests count as one case each. A ctest test that
 failed without a failing case in its report (a crash, a timeout) counts one failure more. Each
---failed STEP (a set-up or build step that failed) counts as one failure.
+--failed STEP (a set-up or build step that failed) counts as one failure. A program run again
+after a failure keeps its first report as DETAILS_DIR/<test name>.first.xml; each case that failed
+there is named with "RETRIED:", so a flaky case shows even when its second run passed.
 Exit code 0 when nothing failed.
 """
 import argparse
@@ -24,6 +26,7 @@ class Tally:
         self.failed = 0
         self.skipped = 0
         self.failures = []
+        self.retried = []
 
     def add(self, outcome, name):
         if outcome == "passed":
@@ -52,6 +55,15 @@ def count_report(path, prefix, tally):
     return tally.failed - failed_before
 
 
+def failing_case_names(path):
+    try:
+        cases = ElementTree.parse(path).iter("testcase")
+        return [f"{case.get('classname', '')}.{case.get('name', '')}"
+                for case in cases if case_outcome(case) == "failed"]
+    except ElementTree.ParseError:
+        return ["(unreadable report)"]
+
+
 def ctest_outcome(case):
     status = case.get("status")
     if status == "disabled":
@@ -70,6 +82,9 @@ def count_ctest_run(junit, details, tally):
             if outcome == "failed":
                 tally.add(outcome, name)
         elif report and os.path.isfile(report):
+            first_report = report[: -len(".xml")] + ".first.xml"
+            if os.path.isfile(first_report):
+                tally.retried += [f"{name}: {case}" for case in failing_case_names(first_report)]
             try:
                 failed_cases = count_report(report, name, tally)
             except ElementTree.ParseError:
@@ -97,6 +112,8 @@ def main():
             continue
         count_ctest_run(junit, details, tally)
 
+    for name in tally.retried:
+        print(f"RETRIED: {name}")
     for name in tally.failures:
         print(f"FAILED: {name}")
     skipped = f", {tally.skipped} skipped" if tally.skipped else ""

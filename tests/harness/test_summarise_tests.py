@@ -57,6 +57,15 @@ class Summary(unittest.TestCase):
         code, last = self.summarise(self.run_of(ctest_case("win_tests", "fail", failure=True)))
         self.assertEqual((code, last), (1, "1 passed, 1 failed"))
 
+    def test_a_case_that_passed_only_on_its_retry_is_named(self):
+        self.write("win_tests.first.xml", [gtest_case("a", failure=True), gtest_case("b")])
+        self.write("win_tests.xml", [gtest_case("a"), gtest_case("b")])
+        result = subprocess.run([sys.executable, str(SCRIPT), self.run_of(ctest_case("win_tests"))],
+                                capture_output=True, text=True, timeout=60)
+        self.assertEqual(result.returncode, 0)
+        self.assertIn("RETRIED: win_tests: Suite.a", result.stdout.splitlines())
+        self.assertEqual(result.stdout.strip().splitlines()[-1], "2 passed, 0 failed")
+
     def test_tests_without_a_report_count_once(self):
         run = self.run_of(ctest_case("Suite.one"), ctest_case("Suite.two", "fail", failure=True))
         self.assertEqual(self.summarise(run), (1, "1 passed, 1 failed"))
