@@ -3,14 +3,10 @@
 #include "engine/fake_clock.h"
 #include "engine/fake_waiter.h"
 #include "engine/fake_window_system.h"
-#include "engine/window_engine.h"
 #include "engine/window_system_win.h"
 #include "harness/screenshot_win.h"
-#include "model/data_model.h"
 #include "pages_resource.h"
 #include "resource.h"
-#include "timers/timer_scheduler.h"
-#include "ui/list_drawing_resources_win.h"
 #include "ui/list_rows_win.h"
 #include "ui/modal_script_win.h"
 #include "ui/page_host_win.h"
@@ -23,9 +19,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <deque>
-#include <string>
-#include <vector>
 
 using Texts = std::vector<std::wstring>;
 
@@ -40,20 +33,16 @@ inline void screenshot(HWND window, const std::wstring& name) {
 }
 
 // The main dialog as the pages and the window engine see it: the real dialog from the
-// program's resources with its tab control, over fake foreign windows. Questions are answered
-// from a queue (No when it is empty) and their captions recorded.
+// program's resources with its tab control, over fake foreign windows. Every question gets
+// `answer`; their captions are kept.
 class PageHost final : public engine::page_host, public engine::engine_host {
 public:
     PageHost(DataModel& model, engine::window_system& windows, engine::waiter& waiter)
         : engine_(model, windows, *this, waiter), windows_(windows),
           scheduler_(model, engine_, *this, wall_clock) {
-        dialog_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAIN), nullptr,
-                                     &PageHost::dialog_procedure, 0);
         SetWindowPos(dialog_, nullptr, 0, 0, 900, 560, SWP_NOZORDER | SWP_NOMOVE);
         ShowWindow(dialog_, SW_SHOWNORMAL);
     }
-    PageHost(const PageHost&) = delete;
-    PageHost& operator=(const PageHost&) = delete;
     ~PageHost() override {
         pages.destroy();
         DestroyWindow(dialog_);
@@ -62,7 +51,6 @@ public:
     HWND tab_control() const { return GetDlgItem(dialog_, IDC_MAIN_TABS); }
     HWND frame() const { return GetDlgItem(dialog_, IDC_MAIN_FRAME); }
 
-    // engine::page_host
     HWND main_dialog() const override { return dialog_; }
     bool main_window_shown() const override { return true; }
     void hide_main_window() override { ++main_window_hides; }
@@ -75,27 +63,14 @@ public:
     bool switch_to_tab(int index) override { return pages.switch_to_tab(index); }
     bool ask_yes_no(const std::wstring& caption, const std::wstring& text) override {
         questions.push_back(caption);
-        question_texts.push_back(text);
-        const bool answer = !answers.empty() && answers.front();
-        if (!answers.empty()) {
-            answers.pop_front();
-        }
+        last_question = text;
         return answer;
     }
 
-    // engine::engine_host
     WindowHandle main_window() const override { return to_window_handle(dialog_); }
     bool exiting() const override { return false; }
-    void refresh_current_page() override {
-        if (auto* page = pages.current_page()) {
-            page->refresh_windows();
-        }
-    }
-    void rebuild_current_page() override {
-        if (auto* page = pages.current_page()) {
-            page->refresh();
-        }
-    }
+    void refresh_current_page() override { current_page_do(&engine::TabView::refresh_windows); }
+    void rebuild_current_page() override { current_page_do(&engine::TabView::refresh); }
     void stop_refresh_timer() override {}
     void start_refresh_timer() override {}
 
@@ -103,60 +78,24 @@ public:
     // The local time the timers and the timer editor see.
     FakeClock wall_clock;
     int main_window_hides = 0;
-    std::deque<bool> answers;
+    bool answer = false;
     Texts questions;
-    Texts question_texts;
+    std::wstring last_question;
 
 private:
     static INT_PTR CALLBACK dialog_procedure(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+    void current_page_do(void (engine::TabView::*action)()) {
+        if (auto* page = pages.current_page()) {
+            (page->*action)();
+        }
+    }
 
-    HWND dialog_ = nullptr;
+    HWND dialog_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAIN),
+                                      nullptr, &PageHost::dialog_procedure, 0);
     ListDrawingResources drawing_;
     WindowEngine engine_;
     engine::window_system& windows_;
     TimerScheduler scheduler_;
-};
-
-// Reads the open context menu's items from a thread timer inside the menu's modal loop, then
-// chooses the item at `position` with the keyboard, or closes the menu with Escape for -1.
-class MenuChoice {
-public:
-    explicit MenuChoice(int position) {
-        position_ = position;
-        items_.clear();
-    }
-    MenuChoice(const MenuChoice&) = delete;
-    MenuChoice& operator=(const MenuChoice&) = delete;
-    ~MenuChoice() { KillTimer(nullptr, timer_); }
-
-    // The texts of the last menu read, separators as empty texts.
-    static inline Texts items_;
-
-private:
-    static void CALLBACK on_timer(HWND, UINT, UINT_PTR, DWORD) {
-        const HWND menu_window = FindWindowW(L"#32768", nullptr);
-        if (menu_window == nullptr || !items_.empty()) {
-            return;
-        }
-        const auto menu = reinterpret_cast<HMENU>(SendMessageW(menu_window, MN_GETHMENU, 0, 0));
-        // The keyboard passes over separators, so only the other items up to `position` take a
-        // press each.
-        int presses = 0;
-        for (UINT item = 0; item < static_cast<UINT>(GetMenuItemCount(menu)); ++item) {
-            wchar_t text[100] = {};
-            GetMenuStringW(menu, item, text, 100, MF_BYPOSITION);
-            items_.push_back(text);
-            const bool separator = (GetMenuState(menu, item, MF_BYPOSITION) & MF_SEPARATOR) != 0;
-            presses += static_cast<int>(item) <= position_ && !separator ? 1 : 0;
-        }
-        for (int press = 0; press < presses; ++press) {
-            PostMessageW(menu_window, WM_KEYDOWN, VK_DOWN, 0);
-        }
-        PostMessageW(menu_window, WM_KEYDOWN, position_ < 0 ? VK_ESCAPE : VK_RETURN, 0);
-    }
-
-    static inline int position_ = -1;
-    UINT_PTR timer_ = SetTimer(nullptr, 0, 20, &MenuChoice::on_timer);
 };
 
 // The five pages in a main dialog over fake foreign windows, and the ways a user works them.
@@ -170,29 +109,29 @@ protected:
         ASSERT_TRUE(host.pages.create_pages(host, host.tab_control(), model));
         host.pages.layout(host.main_dialog(), host.frame());
     }
-
     WindowHandle add_window(const std::wstring& title, const std::wstring& image = L"app.exe",
                             int show_state = show_command::NORMAL) {
-        const auto process = next_process_id_++;
-        system.set_process_image(process, L"\\Device\\HarddiskVolume1\\" + image);
-        return system.add_window({title, true, show_state, 0, process});
+        system.set_process_image(++process_, L"\\Device\\HarddiskVolume1\\" + image);
+        return system.add_window({title, true, show_state, 0, process_});
     }
-
     void add_group(const std::wstring& name, const std::wstring& phrase) {
         Group group(model.next_group_id());
         group.set_name(name);
         group.add_pattern(title_contains(phrase));
         model.add_group(group);
     }
+    bool is_hidden(WindowHandle window) { return !system.window(window).visible; }
 
     HWND page_window(int page) const { return host.pages.page(page)->window_handle(); }
     HWND control(int page, int id) const { return GetDlgItem(page_window(page), id); }
     HWND list(int page) const { return control(page, list_id(page)); }
     static int list_id(int page) {
-        constexpr int ids[] = {IDC_WINDOW_LIST, IDC_WINDOW_LIST, IDC_GROUP_LIST, IDC_HOT_KEY_LIST,
-                               IDC_TIMER_LIST};
-        return ids[page];
+        return page < 2 ? IDC_WINDOW_LIST
+                        : std::vector{IDC_GROUP_LIST, IDC_HOT_KEY_LIST, IDC_TIMER_LIST}[page - 2];
     }
+    void click(int page, int button) const { SendMessageW(control(page, button), BM_CLICK, 0, 0); }
+    bool enabled(int page, int button) const { return IsWindowEnabled(control(page, button)); }
+    void press_key(int page, WORD key) const { SendMessageW(list(page), WM_KEYDOWN, key, 0); }
 
     // The texts of one column, in display order; only those of selected rows if asked.
     Texts column(int page, int column_index = 0, bool selected_only = false) const {
@@ -206,35 +145,31 @@ protected:
         }
         return texts;
     }
-    Texts selected_titles(int page) const { return column(page, 0, true); }
 
-    // Selects exactly the rows with these titles, as clicks with Ctrl held would.
-    void select(int page, const Texts& titles) const {
+    // Selects exactly the rows at these positions (none for -1), as clicks with Ctrl held would:
+    // the old selection is cleared for every row at once.
+    void select_row(int page, int row, int another_row = -1) const {
+        ListView_SetItemState(list(page), -1, 0, LVIS_SELECTED);
+        for (const int each : {row, another_row}) {
+            if (each >= 0) {
+                constexpr UINT state = LVIS_SELECTED | LVIS_FOCUSED;
+                ListView_SetItemState(list(page), each, state, state);
+            }
+        }
+    }
+    // The same for the rows with these titles.
+    void select(int page, const std::wstring& title, const std::wstring& another = L"") const {
         const auto texts = column(page);
-        ListView_SetItemState(list(page), -1, 0, LVIS_SELECTED);
-        for (const auto& title : titles) {
-            const auto row = std::find(texts.begin(), texts.end(), title) - texts.begin();
-            ASSERT_LT(row, std::ssize(texts)) << "no row for the title";
-            ListView_SetItemState(list(page), static_cast<int>(row), LVIS_SELECTED | LVIS_FOCUSED,
-                                  LVIS_SELECTED | LVIS_FOCUSED);
-        }
+        const auto row_of = [&](const std::wstring& text) {
+            const auto found = std::ranges::find(texts, text);
+            return text.empty() || found == texts.end() ? -1
+                                                        : static_cast<int>(found - texts.begin());
+        };
+        ASSERT_GE(row_of(title), 0) << "no row for the title";
+        select_row(page, row_of(title), row_of(another));
     }
 
-    // Selects only the row at `row` (none for -1) and gives it the focus.
-    void select_row(int page, int row) const {
-        ListView_SetItemState(list(page), -1, 0, LVIS_SELECTED);
-        if (row >= 0) {
-            ListView_SetItemState(list(page), row, LVIS_SELECTED | LVIS_FOCUSED,
-                                  LVIS_SELECTED | LVIS_FOCUSED);
-        }
-    }
-
-    void click(int page, int button) const { SendMessageW(control(page, button), BM_CLICK, 0, 0); }
-    bool enabled(int page, int button) const { return IsWindowEnabled(control(page, button)); }
-    void press_key(int page, WORD key) const { SendMessageW(list(page), WM_KEYDOWN, key, 0); }
-
-    // The list's own notification of a mouse action on a row or beside the rows (NM_DBLCLK,
-    // NM_RCLICK).
+    // The list's own notification of a mouse action on a row or beside the rows.
     void notify_list(int page, UINT code, int row = -1) const {
         NMITEMACTIVATE activation{};
         activation.hdr = {list(page), static_cast<UINT_PTR>(list_id(page)), code};
@@ -246,28 +181,49 @@ protected:
     // Right-clicks the list and chooses the context menu's item at `position` (-1 closes it);
     // returns the menu's item texts, separators as empty texts.
     Texts choose_from_menu(int page, int position, int row = -1) const {
-        const MenuChoice choice(position);
+        menu_position_ = position;
+        menu_items_.clear();
+        const UINT_PTR timer = SetTimer(nullptr, 0, 20, &PageTest::work_menu);
         notify_list(page, NM_RCLICK, row);
-        return MenuChoice::items_;
+        KillTimer(nullptr, timer);
+        return menu_items_;
     }
-
-    bool is_hidden(WindowHandle window) { return !system.window(window).visible; }
 
     // Whether some window holds the combination with the system now: this thread cannot
     // register it then.
     static bool held(UINT modifiers, UINT key) {
-        if (!RegisterHotKey(nullptr, 1, modifiers, key)) {
-            return true;
-        }
+        const bool free = RegisterHotKey(nullptr, 1, modifiers, key) != FALSE;
         UnregisterHotKey(nullptr, 1);
-        return false;
+        return !free;
     }
 
+    ModalScript script;
     DataModel model;
     FakeWindowSystem system;
     FakeWaiter waiter;
     PageHost host{model, system, waiter};
 
 private:
-    std::uint32_t next_process_id_ = 100;
+    // Reads the open menu's items from inside its modal loop, then walks to the chosen one with
+    // the keyboard, which passes over separators.
+    static void CALLBACK work_menu(HWND, UINT, UINT_PTR, DWORD) {
+        const HWND menu_window = FindWindowW(L"#32768", nullptr);
+        if (menu_window == nullptr || !menu_items_.empty()) {
+            return;
+        }
+        const auto menu = reinterpret_cast<HMENU>(SendMessageW(menu_window, MN_GETHMENU, 0, 0));
+        for (int item = 0; item < GetMenuItemCount(menu); ++item) {
+            wchar_t text[100] = {};
+            GetMenuStringW(menu, static_cast<UINT>(item), text, 100, MF_BYPOSITION);
+            menu_items_.push_back(text);
+            if (item <= menu_position_ && text[0] != L'\0') {
+                PostMessageW(menu_window, WM_KEYDOWN, VK_DOWN, 0);
+            }
+        }
+        PostMessageW(menu_window, WM_KEYDOWN, menu_position_ < 0 ? VK_ESCAPE : VK_RETURN, 0);
+    }
+
+    static inline int menu_position_ = -1;
+    static inline Texts menu_items_;
+    std::uint32_t process_ = 100;
 };

@@ -40,7 +40,6 @@ protected:
 };
 
 TEST_F(TimersPage, AStopwatchAddedAndActivatedRunsThroughAnEditAndSwitchesItselfOff) {
-    ModalScript script;
     script.on(EDITOR, [this](HWND editor) {
         EXPECT_EQ(GetWindow(editor, GW_OWNER), host.main_dialog());
         EXPECT_TRUE(user::checked(editor, IDC_TIMER_CLOCK));
@@ -62,7 +61,7 @@ TEST_F(TimersPage, AStopwatchAddedAndActivatedRunsThroughAnEditAndSwitchesItself
         screenshot(editor, L"timer_editor_stopwatch");
         user::click(editor, IDOK);
     });
-    host.answers = {true};
+    host.answer = true;
     script.run([this] { click(TIMERS, IDC_PAGE_ADD); });
     EXPECT_EQ(host.questions, Texts{L"Activate Timer"});
     ASSERT_EQ(model.timer_count(), 1);
@@ -79,14 +78,12 @@ TEST_F(TimersPage, AStopwatchAddedAndActivatedRunsThroughAnEditAndSwitchesItself
 
     // A running stopwatch keeps the second it started at through an edit.
     host.wall_clock.time = {14, 7, 0};
-    ModalScript{}
-        .on(EDITOR,
-            [](HWND editor) {
-                EXPECT_EQ(user::text_of(editor, IDC_TIMER_ACTIVATE_NOW), L"Deactivate");
-                user::choose(editor, IDC_TIMER_DURATION_MINUTES, 20);
-                user::click(editor, IDOK);
-            })
-        .run([this] { press_key(TIMERS, VK_RETURN); });
+    script.on(EDITOR, [](HWND editor) {
+        EXPECT_EQ(user::text_of(editor, IDC_TIMER_ACTIVATE_NOW), L"Deactivate");
+        user::choose(editor, IDC_TIMER_DURATION_MINUTES, 20);
+        user::click(editor, IDOK);
+    });
+    script.run([this] { press_key(TIMERS, VK_RETURN); });
     EXPECT_EQ(start_of(model.timer(0)), (std::vector<int>{14, 5, 40}));
     EXPECT_EQ(model.timer(0).duration_m, 20);
     EXPECT_TRUE(model.timer(0).enabled);
@@ -100,27 +97,24 @@ TEST_F(TimersPage, AStopwatchAddedAndActivatedRunsThroughAnEditAndSwitchesItself
     EXPECT_EQ(activate_label(), L"Activate");
 }
 
-TEST_F(TimersPage, ClockTimersAreSwitchedByButtonMenuAndEditorAndRemovedAfterAQuestion) {
+TEST_F(TimersPage, ClockTimersAreSwitchedByButtonMenuAndEditorAndTheDeleteKeyAsksFirst) {
     model.add_timer({.group_id = 42, .start_h = 14, .duration_h = 2});
     model.add_timer({.group_id = 0, .start_h = 14, .duration_h = 2});
     host.pages.page(TIMERS)->refresh();
     EXPECT_EQ(column(TIMERS),
               (Texts{L"Invalid group association.", L"Applies to group \"Browsers\""}));
-    EXPECT_EQ(column(TIMERS, 2), (Texts{L"Clock", L"Clock"}));
     screenshot(host.main_dialog(), L"timers_page");
     select_row(TIMERS, -1);
-    EXPECT_EQ(selected_titles(TIMERS), Texts{});
+    EXPECT_EQ(column(TIMERS, 0, true), Texts{});
     EXPECT_FALSE(enabled(TIMERS, IDC_PAGE_EDIT) || enabled(TIMERS, IDC_TIMER_ACTIVATE));
 
     // A timer whose group is gone shows the first group and stores what it shows.
     select_row(TIMERS, 0);
-    ModalScript{}
-        .on(EDITOR,
-            [](HWND editor) {
-                EXPECT_EQ(user::chosen_text(editor, IDC_TIMER_GROUP), L"Browsers");
-                user::click(editor, IDOK);
-            })
-        .run([this] { notify_list(TIMERS, NM_DBLCLK, 0); });
+    script.on(EDITOR, [](HWND editor) {
+        EXPECT_EQ(user::chosen_text(editor, IDC_TIMER_GROUP), L"Browsers");
+        user::click(editor, IDOK);
+    });
+    script.run([this] { notify_list(TIMERS, NM_DBLCLK, 0); });
     EXPECT_EQ(model.timer(0).group_id, 0);
 
     // The button, the menu and the editor's own button switch the selected timer.
@@ -134,50 +128,30 @@ TEST_F(TimersPage, ClockTimersAreSwitchedByButtonMenuAndEditorAndRemovedAfterAQu
     EXPECT_FALSE(model.timer(1).enabled);
     EXPECT_FALSE(is_hidden(browser_window)) << "shown at once";
     EXPECT_EQ(activate_label(), L"Activate");
-    ModalScript{}
-        .on(EDITOR,
-            [](HWND editor) {
-                user::choose(editor, IDC_TIMER_END_HOUR, 4);
-                user::click(editor, IDC_TIMER_ACTIVATE_NOW);
-            })
-        .run([this] { click(TIMERS, IDC_PAGE_EDIT); });
+    script.on(EDITOR, [](HWND editor) {
+        user::choose(editor, IDC_TIMER_END_HOUR, 4);
+        user::click(editor, IDC_TIMER_ACTIVATE_NOW);
+    });
+    script.run([this] { click(TIMERS, IDC_PAGE_EDIT); });
     EXPECT_TRUE(model.timer(1).enabled);
     EXPECT_EQ(model.timer(1).duration_h, 3) << "2:00 PM until 5:00 PM";
     EXPECT_EQ(column(TIMERS, 1), (Texts{L"Disabled", L"Active"}));
 
-    // A clock timer activated as it is added takes its period from this minute.
-    host.answers = {true};
-    ModalScript{}
-        .on(EDITOR,
-            [](HWND editor) {
-                user::choose(editor, IDC_TIMER_GROUP, 1);
-                user::click(editor, IDOK);
-            })
-        .run([this] { click(TIMERS, IDC_PAGE_ADD); });
-    ASSERT_EQ(model.timer_count(), 3);
-    EXPECT_EQ(model.timer(2).group_id, 1);
-    EXPECT_TRUE(model.timer(2).enabled);
-    EXPECT_EQ(start_of(model.timer(2)), (std::vector<int>{14, 5, 0}));
-    EXPECT_EQ(model.timer(2).duration_m, 30);
-    tick();
-    EXPECT_TRUE(is_hidden(games_window));
-
     // Delete asks first; a removed timer leaves its windows hidden.
+    tick();
     press_key(TIMERS, VK_DELETE);
-    EXPECT_EQ(model.timer_count(), 3);
-    host.answers = {true};
+    EXPECT_EQ(model.timer_count(), 2);
+    host.answer = true;
     press_key(TIMERS, VK_DELETE);
-    EXPECT_EQ(host.questions,
-              (Texts{L"Activate Timer", L"Delete Visibility Timer", L"Delete Visibility Timer"}));
+    EXPECT_EQ(host.questions, (Texts{L"Delete Visibility Timer", L"Delete Visibility Timer"}));
+    EXPECT_TRUE(is_hidden(browser_window));
     click(TIMERS, IDC_PAGE_REMOVE);
-    EXPECT_EQ(model.timer_count(), 1);
-    EXPECT_TRUE(is_hidden(games_window));
+    EXPECT_EQ(model.timer_count(), 0);
+    EXPECT_EQ(host.questions.size(), 2u);
 
     model.clear_groups();
-    ModalScript{}.on(L"No Groups Exist", [](HWND box) { user::click(box, IDOK); }).run([this] {
-        click(TIMERS, IDC_PAGE_ADD);
-    });
-    EXPECT_EQ(model.timer_count(), 1);
+    script.on(L"No Groups Exist", [](HWND box) { user::click(box, IDOK); });
+    script.run([this] { click(TIMERS, IDC_PAGE_ADD); });
 }
 
 } // namespace
