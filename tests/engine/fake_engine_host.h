@@ -12,7 +12,6 @@ public:
     int page_rebuilds = 0;
     int main_window_hides = 0;
     bool refresh_timer_running = false;
-    int refresh_timer_starts = 0;
 
     WindowHandle main_window() const override { return main; }
     bool main_window_shown() const override { return shown; }
@@ -24,8 +23,5 @@ public:
         shown = false;
     }
     void stop_refresh_timer() override { refresh_timer_running = false; }
-    void start_refresh_timer() override {
-        refresh_timer_running = true;
-        ++refresh_timer_starts;
-    }
+    void start_refresh_timer() override { refresh_timer_running = true; }
 };

@@ -50,10 +50,6 @@ public:
         image_paths_[process_id] = path;
     }
     void activate(WindowHandle handle) { foreground_ = handle; }
-    // Moves the window to another process, as when its handle is reused by a new window.
-    void move_to_process(WindowHandle handle, std::uint32_t process_id) {
-        windows_.at(handle).process_id = process_id;
-    }
 
     engine::BootSession session{1, 1'700'000'000};
 
@@ -96,24 +92,13 @@ private:
         return found == windows_.end() ? destroyed : found->second;
     }
 
-    static void carry_out(FakeWindow& window, int show_command) {
+    static void carry_out(FakeWindow& window, int command) {
         using namespace show_command;
-        window.visible = show_command != HIDE;
-        switch (show_command) {
-        case NORMAL:
-        case MINIMIZED:
-        case MAXIMIZED:
-            window.show_state = show_command;
-            break;
-        case MINIMIZE:
-        case MINIMIZED_NO_ACTIVATE:
-            window.show_state = MINIMIZED;
-            break;
-        case RESTORE:
+        window.visible = command != HIDE;
+        if (command == RESTORE) {
             window.show_state = NORMAL;
-            break;
-        default:
-            break;
+        } else if (command == NORMAL || command == MINIMIZED || command == MAXIMIZED) {
+            window.show_state = command;
         }
     }
 
