@@ -1,128 +1,180 @@
 #include "storage/config_file.h"
 
+#include "storage/log_tail.h"
 #include "storage/temporary_data_folder.h"
+#include "storage/xml_shape_guard.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
-const std::string LATIN1_DECLARATION = "<?xml version=\"1.0\" standalone=\"no\" ?>\n";
+const std::string OLD_DECLARATION = "<?xml version=\"1.0\" standalone=\"no\" ?>\n";
 const std::string UTF8_DECLARATION =
     "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\" ?>\n";
+const std::wstring CONFIG_EMOJI = sizeof(wchar_t) == 2
+                                      ? std::wstring{wchar_t(0xD83D), wchar_t(0xDE00)}
+                                      : std::wstring{wchar_t(0x1F600)};
 
-TEST(ConfigFileLayout, SingleByteTextIsWrittenInTheTraditionalFormAndOtherTextAsDeclaredUtf8) {
-    EXPECT_EQ(ConfigFile().to_document(), LATIN1_DECLARATION + "<settings />\n");
-    ConfigFile file;
-    engine::config_element& rule = file.root().add_child(L"ignore_list").add_child(L"rule");
-    rule.property(L"phrase").set_value(L"Caf\u00e9 & <x>");
-    rule.property(L"compare").set_int(4);
-    rule.property(L"case_sensitive").set_bool(false);
-    engine::config_element& empty = file.root().add_child(L"empty");
-    empty.property(L"flag");
-    const auto expected = [](const std::string& declaration, const std::string& e_acute,
-                             const std::string& flag) {
-        return declaration +
-               "<settings>\n    <ignore_list>\n        <rule case_sensitive=\"false\" " +
-               "compare=\"4\" phrase=\"Caf" + e_acute + " &amp; &lt;x&gt;\" />\n" +
-               "    </ignore_list>\n    <empty flag=\"" + flag + "\" />\n</settings>\n";
+std::string one_rule(const std::string& declaration, const std::string& phrase) {
+    return declaration + "<settings>\n    <rule phrase=\"" + phrase + "\" />\n</settings>\n";
+}
+
+// A file is UTF-8 when it has a byte order mark or its declaration says so, else each byte is one
+// character; it is written single-byte when every character fits in one byte.
+TEST(ConfigFileEncoding, FilesAreReadAndWrittenInTheEncodingTheirTextNeeds) {
+    const struct {
+        std::string stored;
+        std::wstring phrase;
+        std::string saved;
+    } cases[] = {
+        {"<settings><!-- c -->text<rule phrase=\"Caf\xE9\xFF\"/><![CDATA[x]]></settings>",
+         L"Caf\u00e9\u00ff", one_rule(OLD_DECLARATION, "Caf\xE9\xFF")},
+        {"<?xml version=\"1.0\"?><settings><rule phrase=\"\xE4\xB8\xAD\"/></settings>",
+         L"\u00e4\u00b8\u00ad", one_rule(OLD_DECLARATION, "\xE4\xB8\xAD")},
+        {"<!-- encoding=\"UTF-8\" --><settings><rule phrase=\"\xC3\xA9\"/></settings>",
+         L"\u00c3\u00a9", one_rule(OLD_DECLARATION, "\xC3\xA9")},
+        {"<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><settings><rule "
+         "phrase=\"\xE9\"/></settings>",
+         L"\u00e9", one_rule(OLD_DECLARATION, "\xE9")},
+        {"  <?XML version='1.0' encoding = 'utf8' ?><settings><rule "
+         "phrase=\"\xC3\xA9\"/></settings>",
+         L"\u00e9", one_rule(OLD_DECLARATION, "\xE9")},
+        {UTF8_DECLARATION +
+             "<settings><rule phrase=\"\xE4\xB8\xAD\xF0\x9F\x98\x80 a\"/></settings>",
+         L"\u4e2d" + CONFIG_EMOJI + L" a",
+         one_rule(UTF8_DECLARATION, "\xE4\xB8\xAD\xF0\x9F\x98\x80 a")},
+        {"\xEF\xBB\xBF<old><rule phrase=\"a &amp; &lt;b&gt; &#x41;\"/></old>", L"a & <b> A",
+         "\xEF\xBB\xBF" + one_rule(UTF8_DECLARATION, "a &amp; &lt;b&gt; A")},
+        // The root is always written as "settings", so its name as read does not count.
+        {UTF8_DECLARATION + "<\xE4\xB8\xAD><rule phrase=\"Caf\xC3\xA9\"/></\xE4\xB8\xAD>",
+         L"Caf\u00e9", one_rule(OLD_DECLARATION, "Caf\xE9")},
     };
-    EXPECT_EQ(file.to_document(), expected(LATIN1_DECLARATION, "\xE9", ""));
-
-    empty.property(L"flag").set_value(L"\u4e2d");
-    EXPECT_EQ(file.to_document(), expected(UTF8_DECLARATION, "\xC3\xA9", "\xE4\xB8\xAD"));
-}
-
-// The root is always written as "settings", so its name as read must not decide the encoding:
-// it once did, and such a file came out as UTF-8 on the first save and single-byte on the next.
-TEST(ConfigFileLayout, OnlyNamesAndValuesThatAreWrittenDecideTheEncoding) {
-    const std::pair<std::string, bool> cases[] = {
-        {"<?xmlencoding=\"UTF8\"><\xC7/>", false},
-        {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
-         "<\xE4\xB8\xAD><rule phrase=\"Caf\xC3\xA9\"/></\xE4\xB8\xAD>",
-         false},
-        {"<?xml version=\"1.0\" encoding=\"UTF-8\"?><settings><\xE4\xB8\xAD/></settings>", true},
-    };
-    for (const auto& [document, utf8] : cases) {
-        SCOPED_TRACE(document);
-        ConfigFile file;
-        ASSERT_TRUE(file.load_from_memory(document));
-        const std::string saved = file.to_document();
-        EXPECT_TRUE(saved.starts_with(utf8 ? UTF8_DECLARATION : LATIN1_DECLARATION)) << saved;
-
-        ConfigFile reloaded;
-        ASSERT_TRUE(reloaded.load_from_memory(saved));
-        EXPECT_EQ(reloaded.to_document(), saved);
-    }
-}
-
-TEST(ConfigFileLayout, LoadedFileKeepsItsByteOrderMarkButNotItsRootNameOrAttributeOrder) {
-    ConfigFile file;
-    ASSERT_TRUE(
-        file.load_from_memory("\xEF\xBB\xBF<old_root><a v=\"\xC3\xA9\" b=\"1\"/></old_root>"));
-    EXPECT_EQ(file.root().get_name(), L"old_root");
-    EXPECT_EQ(file.root().find_child(L"a")->find_property(L"v")->get_value(), L"\u00e9");
-    EXPECT_EQ(file.to_document(),
-              "\xEF\xBB\xBF" + UTF8_DECLARATION +
-                  "<settings>\n    <a b=\"1\" v=\"\xC3\xA9\" />\n</settings>\n");
-}
-
-TEST(ConfigFileRoundTrip, MarkupCharactersAndTextOfEveryScriptSurvive) {
-    const std::wstring emoji = sizeof(wchar_t) == 2 ? std::wstring{wchar_t(0xD83D), wchar_t(0xDE00)}
-                                                    : std::wstring{wchar_t(0x1F600)};
     TemporaryDataFolder folder;
-    const std::wstring path = folder.file("ignore_list.xml");
+    const std::wstring path = folder.file("list.xml");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        folder.write("list.xml", c.stored);
+        ConfigFile file;
+        ASSERT_TRUE(file.load(path));
+        ASSERT_NE(file.root().find_child(L"rule"), nullptr);
+        EXPECT_EQ(file.root().find_child(L"rule")->find_property(L"phrase")->get_value(), c.phrase);
+        ASSERT_TRUE(file.save(path));
+        EXPECT_EQ(folder.read("list.xml"), c.saved);
+        ConfigFile reloaded;
+        ASSERT_TRUE(reloaded.load(path));
+        EXPECT_EQ(reloaded.root().find_child(L"rule")->find_property(L"phrase")->get_value(),
+                  c.phrase);
+    }
+    // Text no single byte holds survives a save and a load, whatever the width of wchar_t.
     for (const std::wstring& phrase : std::vector<std::wstring>{
-             L"a < b & c > d", L"both \" and '", L"&#x41; &amp; &lt;", L"  padded  ",
-             L"tab\there\r\nline", std::wstring(L"nul\0inside", 10), L"caf\u00e9 \u00ff",
-             L"\u4e2d\u6587\u7ec4", L"emoji " + emoji + L" and \u00e9", L"\u00e9\"",
-             std::wstring(100000, L'x')}) {
-        SCOPED_TRACE(testing::PrintToString(phrase.substr(0, 40)));
+             L"both \" and ' \t\r\n", std::wstring(L"nul\0in", 6), L"\u00e9\"",
+             std::wstring(L"a\xD800z"), std::wstring(100000, L'x') + CONFIG_EMOJI}) {
         ConfigFile saved;
         saved.root().add_child(L"rule").property(L"phrase").set_value(phrase);
         ASSERT_TRUE(saved.save(path));
         ConfigFile loaded;
         ASSERT_TRUE(loaded.load(path));
-        ASSERT_NE(loaded.root().find_child(L"rule"), nullptr);
         EXPECT_EQ(loaded.root().find_child(L"rule")->find_property(L"phrase")->get_value(), phrase);
     }
 }
 
-TEST(ConfigFileLoad, SingleByteFilesLoadByteForCharacter) {
-    // A byte above 127 right before a closing quote: read as UTF-8 it would swallow the quote.
-    ConfigFile file;
-    ASSERT_TRUE(file.load_from_memory("<?xml version=\"1.0\"  standalone='no' >\n"
-                                      "<settings><!-- c -->text<rule phrase=\"Caf\xE9\" "
-                                      "name=\"\xFF\xE4\"/><![CDATA[x]]><b/></settings>"));
-    EXPECT_EQ(file.root().child_count(), 2u);
-    const engine::config_element* rule = file.root().find_child(L"rule");
-    ASSERT_NE(rule, nullptr);
-    EXPECT_EQ(rule->find_property(L"phrase")->get_value(), L"Caf\u00e9");
-    EXPECT_EQ(rule->find_property(L"name")->get_value(), L"\u00ff\u00e4");
+std::string repeated(const std::string& part, std::size_t count) {
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i)
+        text += part;
+    return text;
 }
 
-TEST(ConfigFileLoad, UnusableDocumentsFailAndLeaveTheTreeAlone) {
-    std::string deep;
-    for (int i = 0; i < 100000; ++i)
-        deep += "<a>";
-    const std::string documents[] = {
-        "",
-        "   \n",
-        "not xml at all",
-        "<?xml version=\"1.0\"  standalone='no' >\n",
-        "<settings><rule phrase=\"x\"",
-        "<settings><rule a=\"1\" a=\"2\"/></settings>",
-        std::string("\x00\x01\x02\xFF\xFE<", 6),
-        deep,
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?><a v=\"\xE4",
-        "<settings>" + std::string(MAX_CONFIG_FILE_SIZE, ' ') + "</settings>",
+std::string rule_with_attributes(int count) {
+    std::string document = "<rule";
+    for (int i = 0; i < count; ++i)
+        document += " a" + std::to_string(i) + "=\"x\"";
+    return document + "/>";
+}
+
+TEST(ConfigFileLoad, HostileOrBrokenFilesAreRefusedWithALineAndLeaveTheTreeAlone) {
+    const std::string deepest =
+        repeated("<a>", MAX_ELEMENT_DEPTH) + repeated("</a>", MAX_ELEMENT_DEPTH);
+    const std::pair<std::string, bool> cases[] = {
+        {deepest, true},
+        {"<a>" + deepest + "</a>", false},
+        {repeated("<a v='/>/>'>", MAX_ELEMENT_DEPTH + 1), false},
+        {"<a>" + deepest.substr(3) + "<!--<a><a>--></a>", true},
+        {"<a><![CDATA[" + repeated("<a>", 400) + "]]></a>", true},
+        {"<a v=\"" + repeated("&lt;a&gt;", 400) + "\"/>", true},
+        {std::string("<1 \" >") + "<a>" + deepest + "</a>" + "\"", false},
+        {rule_with_attributes(MAX_ATTRIBUTES_PER_ELEMENT), true},
+        {rule_with_attributes(MAX_ATTRIBUTES_PER_ELEMENT + 1), false},
+        {"<s>" + repeated("<rule a=\"1\" /><rule></rule>", 5000) + "</s>", true},
+        {"<s>" + std::string(MAX_CONFIG_FILE_SIZE - 7, ' ') + "</s>", true},
+        {"<s>" + std::string(MAX_CONFIG_FILE_SIZE - 6, ' ') + "</s>", false},
+        {"", false},
+        {"not xml at all", false},
+        {"<?xml version=\"1.0\"  standalone='no' >\n", false},
+        {"<settings><rule phrase=\"x\"", false},
+        {"<settings><rule a=\"1\" a=\"2\"/></settings>", false},
+        {std::string("\x00\x01\x02\xFF\xFE<", 6), false},
+        {UTF8_DECLARATION + "<a v=\"\xE4", false},
+        {UTF8_DECLARATION + "<a v=\"a\xE9z\"/>", false},
     };
-    for (const std::string& document : documents) {
+    TemporaryDataFolder folder;
+    const std::wstring path = folder.file("list.xml");
+    for (const auto& [document, usable] : cases) {
+        SCOPED_TRACE(document.substr(0, 60));
+        folder.write("list.xml", document);
         ConfigFile file;
         file.root().set_name(L"kept");
-        EXPECT_FALSE(file.load_from_memory(document)) << document.substr(0, 60);
-        EXPECT_EQ(file.root().get_name(), L"kept");
-        EXPECT_EQ(file.root().child_count(), 0u);
+        const LogTail log;
+        EXPECT_EQ(file.load(path), usable);
+        EXPECT_EQ(file.root().get_name(), usable ? file.root().get_name() : L"kept");
+        EXPECT_EQ(log.lines(),
+                  usable ? std::vector<std::wstring>{}
+                         : std::vector<std::wstring>{L"Unable to load configuration: " + path});
+        if (!usable) {
+            EXPECT_EQ(file.root().child_count(), 0u);
+        }
     }
+}
+
+TEST(ConfigProperty, NumbersAreReadLikeTheCLibraryHeldToTheIntRangeAndFlagsAreTrueOrOne) {
+    const std::pair<const wchar_t*, int> numbers[] = {{L"12abc", 12},
+                                                      {L" -3", -3},
+                                                      {L"\t\n+42", 42},
+                                                      {L"abc", 0},
+                                                      {L"", 0},
+                                                      {L"- 5", 0},
+                                                      {L"-2147483648", INT_MIN},
+                                                      {L"2147483647", INT_MAX},
+                                                      {L"2147483648", INT_MAX},
+                                                      {L"99999999999999999999999", INT_MAX},
+                                                      {L"-99999999999999999999999", INT_MIN}};
+    engine::config_property property;
+    for (const auto& [text, expected] : numbers) {
+        property.set_value(text);
+        EXPECT_EQ(property.get_int(), expected) << text;
+    }
+    property.set_int(INT_MIN);
+    EXPECT_EQ(property.get_value(), L"-2147483648");
+    for (const wchar_t* text : {L"True", L"TRUE", L"true", L"1", L"yes", L"", L"2", L" true"}) {
+        property.set_value(text);
+        EXPECT_EQ(property.get_bool(), std::wstring(text).size() == 4 || std::wstring(text) == L"1")
+            << text;
+    }
+}
+
+TEST(ConfigElement, AttributesAreOrderedByUtf16CodeUnitsWhateverTheWidthOfWideCharacters) {
+    // U+1F600 is a surrogate pair in UTF-16 (0xD83D 0xDE00) and so sorts before U+FF21.
+    engine::config_element element;
+    for (const std::wstring& name :
+         {std::wstring{wchar_t(0xFF21)}, CONFIG_EMOJI, std::wstring(L"z"), std::wstring(L"a")})
+        element.property(name);
+    std::vector<std::wstring> names;
+    for (const auto& entry : element.get_properties())
+        names.push_back(entry.first);
+    EXPECT_EQ(names,
+              (std::vector<std::wstring>{L"a", L"z", CONFIG_EMOJI, std::wstring{wchar_t(0xFF21)}}));
 }
 
 } // namespace
