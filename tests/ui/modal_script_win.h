@@ -12,53 +12,37 @@
 
 // What a user does to the controls of a dialog.
 struct user {
-    static HWND item(HWND dialog, int id) { return GetDlgItem(dialog, id); }
-    static void click(HWND dialog, int id) { PostMessageW(item(dialog, id), BM_CLICK, 0, 0); }
-    static void type(HWND dialog, int id, const std::wstring& text) {
-        SetDlgItemTextW(dialog, id, text.c_str());
-    }
-    // Without the dialog being told, as the dialogs read their check boxes on OK.
-    static void tick(HWND dialog, int id, bool ticked) {
-        CheckDlgButton(dialog, id, ticked ? BST_CHECKED : BST_UNCHECKED);
-    }
-    static bool checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) != 0; }
+    static void click(HWND dialog, int id) { PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
     static std::wstring text_of(HWND window) {
-        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(
-            GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+        wchar_t text[1024] = {};
+        GetWindowTextW(window, text, 1024);
         return text;
     }
-    static std::wstring text_of(HWND dialog, int id) { return text_of(item(dialog, id)); }
-    // The close box (or Alt+F4).
-    static void close_window(HWND window) { PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
+    static std::wstring text_of(HWND dialog, int id) { return text_of(GetDlgItem(dialog, id)); }
 
     // Picks an entry of a drop-down list, which tells the dialog as the list itself would.
     static void choose(HWND dialog, int id, int index) {
-        SendMessageW(item(dialog, id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageW(GetDlgItem(dialog, id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
         tell(dialog, id, CBN_SELCHANGE);
     }
     static std::wstring chosen_text(HWND dialog, int id) {
-        const auto index = SendMessageW(item(dialog, id), CB_GETCURSEL, 0, 0);
-        return index == CB_ERR ? L""
-                               : entry(item(dialog, id), index, CB_GETLBTEXTLEN, CB_GETLBTEXT);
+        const auto index = SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0);
+        return index == CB_ERR ? L"" : entry(dialog, id, index, CB_GETLBTEXT);
     }
 
     // A list box line picked with the mouse or the keyboard, then double-clicked if asked.
     static void select_line(HWND dialog, int id, int line, bool double_click = false) {
-        SendMessageW(item(dialog, id), LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+        SendMessageW(GetDlgItem(dialog, id), LB_SETCURSEL, static_cast<WPARAM>(line), 0);
         tell(dialog, id, LBN_SELCHANGE);
         if (double_click) {
             PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_DBLCLK),
-                         reinterpret_cast<LPARAM>(item(dialog, id)));
+                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
         }
-    }
-    static int selected_line(HWND dialog, int id) {
-        return static_cast<int>(SendDlgItemMessageW(dialog, id, LB_GETCURSEL, 0, 0));
     }
     static std::vector<std::wstring> lines(HWND dialog, int id) {
         std::vector<std::wstring> texts;
         for (LRESULT line = 0; line < SendDlgItemMessageW(dialog, id, LB_GETCOUNT, 0, 0); ++line) {
-            texts.push_back(entry(item(dialog, id), line, LB_GETTEXTLEN, LB_GETTEXT));
+            texts.push_back(entry(dialog, id, line, LB_GETTEXT));
         }
         return texts;
     }
@@ -66,14 +50,12 @@ struct user {
 private:
     static void tell(HWND dialog, int id, WORD code) {
         SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, code),
-                     reinterpret_cast<LPARAM>(item(dialog, id)));
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
     }
-    static std::wstring entry(HWND list, LRESULT index, UINT length_message, UINT text_message) {
-        const auto at = static_cast<WPARAM>(index);
-        std::wstring text(static_cast<std::size_t>(SendMessageW(list, length_message, at, 0)) + 1,
-                          L'\0');
-        text.resize(static_cast<std::size_t>(
-            SendMessageW(list, text_message, at, reinterpret_cast<LPARAM>(text.data()))));
+    static std::wstring entry(HWND dialog, int id, LRESULT index, UINT text_message) {
+        wchar_t text[1024] = {};
+        SendDlgItemMessageW(dialog, id, text_message, static_cast<WPARAM>(index),
+                            reinterpret_cast<LPARAM>(text));
         return text;
     }
 };
@@ -109,14 +91,11 @@ public:
         });
     }
 
-    // Runs `open`, which opens the modal windows for the steps, and returns what it returned;
-    // steps that did not all run in time fail the test.
-    template <typename Open> auto run(Open&& open) {
-        struct Check {
-            const ModalScript& script;
-            ~Check() { EXPECT_TRUE(script.finished()) << "stopped after " << script.seen_.size(); }
-        } check{*this};
-        return open();
+    // Runs `open`, which opens the modal windows for the steps; steps that did not all run in
+    // time fail the test.
+    template <typename Open> void run(Open&& open) {
+        open();
+        EXPECT_TRUE(finished()) << "stopped after " << seen_.size();
     }
 
     bool finished() const { return steps_.empty() && !timed_out_; }

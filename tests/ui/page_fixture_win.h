@@ -61,9 +61,8 @@ public:
     const ListDrawingResources& list_drawing() const override { return drawing_; }
     int current_tab_index() const override { return pages.current_index(); }
     bool switch_to_tab(int index) override { return pages.switch_to_tab(index); }
-    bool ask_yes_no(const std::wstring& caption, const std::wstring& text) override {
+    bool ask_yes_no(const std::wstring& caption, const std::wstring&) override {
         questions.push_back(caption);
-        last_question = text;
         return answer;
     }
 
@@ -80,7 +79,6 @@ public:
     int main_window_hides = 0;
     bool answer = false;
     Texts questions;
-    std::wstring last_question;
 
 private:
     static INT_PTR CALLBACK dialog_procedure(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
@@ -146,27 +144,25 @@ protected:
         return texts;
     }
 
-    // Selects exactly the rows at these positions (none for -1), as clicks with Ctrl held would:
-    // the old selection is cleared for every row at once.
-    void select_row(int page, int row, int another_row = -1) const {
+    // Selects exactly these rows, as clicks with Ctrl held would: the old selection is cleared
+    // for every row at once.
+    void select_row(int page, std::initializer_list<int> rows = {}) const {
         ListView_SetItemState(list(page), -1, 0, LVIS_SELECTED);
-        for (const int each : {row, another_row}) {
-            if (each >= 0) {
-                constexpr UINT state = LVIS_SELECTED | LVIS_FOCUSED;
-                ListView_SetItemState(list(page), each, state, state);
-            }
+        for (const int row : rows) {
+            ListView_SetItemState(list(page), row, LVIS_SELECTED | LVIS_FOCUSED,
+                                  LVIS_SELECTED | LVIS_FOCUSED);
         }
     }
     // The same for the rows with these titles.
-    void select(int page, const std::wstring& title, const std::wstring& another = L"") const {
+    void select(int page, std::initializer_list<std::wstring> titles) const {
         const auto texts = column(page);
-        const auto row_of = [&](const std::wstring& text) {
-            const auto found = std::ranges::find(texts, text);
-            return text.empty() || found == texts.end() ? -1
-                                                        : static_cast<int>(found - texts.begin());
-        };
-        ASSERT_GE(row_of(title), 0) << "no row for the title";
-        select_row(page, row_of(title), row_of(another));
+        ListView_SetItemState(list(page), -1, 0, LVIS_SELECTED);
+        for (const auto& title : titles) {
+            const auto row = static_cast<int>(std::ranges::find(texts, title) - texts.begin());
+            ASSERT_LT(row, std::ssize(texts)) << "no row for the title";
+            ListView_SetItemState(list(page), row, LVIS_SELECTED | LVIS_FOCUSED,
+                                  LVIS_SELECTED | LVIS_FOCUSED);
+        }
     }
 
     // The list's own notification of a mouse action on a row or beside the rows.
