@@ -45,7 +45,8 @@ while IFS='=' read -r key value; do
 done <"$lane_environment"
 
 # A GoogleTest report already there is from a first run that failed: the summary names its cases.
-gtest_report=${GTEST_OUTPUT#xml:Z:}
+gtest_report=${GTEST_OUTPUT:-}
+gtest_report=${gtest_report#xml:Z:}
 if [ "$gtest_report" != "${GTEST_OUTPUT:-}" ] && [ -f "$gtest_report" ]; then
     mv -f "$gtest_report" "${gtest_report%.xml}.first.xml"
 fi
