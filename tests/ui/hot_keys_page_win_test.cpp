@@ -51,7 +51,6 @@ protected:
 };
 
 TEST_F(HotKeysPage, TheHotKeyEditorAddsAndEditsOnlyCombinationsNobodyElseHolds) {
-    EXPECT_EQ(column(HOT_KEYS, 1), (Texts{L"CTRL + ALT + F7", L"CTRL + ALT + F8"}));
     EXPECT_TRUE(all_held());
     screenshot(host.main_dialog(), L"hot_keys_page");
     ASSERT_TRUE(RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_SHIFT, 'J')) << "held elsewhere";
@@ -78,7 +77,8 @@ TEST_F(HotKeysPage, TheHotKeyEditorAddsAndEditsOnlyCombinationsNobodyElseHolds) 
     ASSERT_EQ(model.hot_key_count(), 3);
     EXPECT_EQ(model.hot_key(2).group_id, 1);
     EXPECT_EQ(model.hot_key(2).action, HotKey::SHOW_ONLY);
-    EXPECT_EQ(column(HOT_KEYS, 1)[2], L"CTRL + SHIFT + F9");
+    EXPECT_EQ(column(HOT_KEYS, 1),
+              (Texts{L"CTRL + ALT + F7", L"CTRL + ALT + F8", L"CTRL + SHIFT + F9"}));
     EXPECT_TRUE(held(MOD_CONTROL | MOD_SHIFT, VK_F9) && all_held());
 
     // The page lets its hot keys go while one is edited; Cancel keeps the old one.
@@ -90,7 +90,6 @@ TEST_F(HotKeysPage, TheHotKeyEditorAddsAndEditsOnlyCombinationsNobodyElseHolds) 
     });
     script.run([this] { click(HOT_KEYS, IDC_PAGE_EDIT); });
     EXPECT_EQ(model.hot_key(1), games_keys);
-    EXPECT_TRUE(all_held());
     script.on(EDITOR, set_keys(VK_F11, {CTRL, ALT}));
     script.run([this] { press_key(HOT_KEYS, VK_RETURN); });
     EXPECT_EQ(model.hot_key(1).id, games_keys.id);

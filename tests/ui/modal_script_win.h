@@ -18,7 +18,6 @@ struct user {
         GetWindowTextW(window, text, 1024);
         return text;
     }
-    static std::wstring text_of(HWND dialog, int id) { return text_of(GetDlgItem(dialog, id)); }
 
     // Picks an entry of a drop-down list, which tells the dialog as the list itself would.
     static void choose(HWND dialog, int id, int index) {
@@ -63,9 +62,8 @@ private:
 // Works the modal dialogs and message boxes that the code under test opens, from inside their
 // modal loops, as a user would: a thread timer runs each step on the shown window of this thread
 // with the step's caption. Steps post their clicks, so each click is handled (and a dialog it
-// opens is running) before the next step starts. Steps not all run 20 seconds after the last was
-// added close every window the thread shows, so a failing test ends instead of hanging. Of
-// nested scripts the newest works until it goes.
+// opens is running) before the next step starts. 20 seconds after the last step was added, the
+// script closes every window the thread shows, so a failing test ends instead of hanging.
 class ModalScript {
 public:
     using Action = std::function<void(HWND window)>;

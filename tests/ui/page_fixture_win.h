@@ -99,17 +99,14 @@ private:
 // The five pages in a main dialog over fake foreign windows, and the ways a user works them.
 class PageTest : public ::testing::Test {
 protected:
-    void TearDown() override { host.pages.destroy(); }
-
     // Takes a snapshot of the fake windows and builds the pages on it.
     void create_pages() {
         host.window_engine().enumerate_windows();
         ASSERT_TRUE(host.pages.create_pages(host, host.tab_control(), model));
         host.pages.layout(host.main_dialog(), host.frame());
     }
-    WindowHandle add_window(const std::wstring& title, const std::wstring& image = L"app.exe",
-                            int show_state = show_command::NORMAL) {
-        system.set_process_image(++process_, L"\\Device\\HarddiskVolume1\\" + image);
+    WindowHandle add_window(const std::wstring& title, int show_state = show_command::NORMAL) {
+        system.set_process_image(++process_, L"\\Device\\HarddiskVolume1\\app.exe");
         return system.add_window({title, true, show_state, 0, process_});
     }
     void add_group(const std::wstring& name, const std::wstring& phrase) {
