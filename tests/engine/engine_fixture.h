@@ -17,15 +17,10 @@ inline Pattern title_pattern(int compare, const std::wstring& phrase) {
     return {compare, Pattern::WINDOW_TITLE, phrase};
 }
 
-inline Pattern image_pattern(int compare, const std::wstring& phrase) {
-    return {compare, Pattern::IMAGE_NAME, phrase};
-}
-
 inline Group make_group(int id, const std::vector<Pattern>& patterns) {
     Group group(id);
-    for (const auto& pattern : patterns) {
+    for (const auto& pattern : patterns)
         group.add_pattern(pattern);
-    }
     return group;
 }
 
@@ -52,18 +47,10 @@ protected:
         engine.hide_window(index_of(window), owner);
     }
 
-    // Lets a pass see what the last actions did.
+    // A pass, which sees what the last actions did.
     void settle() { engine.enumerate_windows(); }
 
     bool is_shown(WindowHandle window) { return system.window(window).visible; }
-
-    std::vector<WindowHandle> handles_at(const std::vector<int>& indices) const {
-        std::vector<WindowHandle> handles;
-        for (const int index : indices) {
-            handles.push_back(model.windows.record(index).hwnd);
-        }
-        return handles;
-    }
 
     DataModel model;
     FakeWindowSystem system;

@@ -21,18 +21,15 @@ struct FakeWindow {
 struct ShowRequest {
     WindowHandle window = 0;
     int command = 0;
-
     bool operator==(const ShowRequest&) const = default;
 };
 
-// Top-level windows held in memory. It records every request the engine makes and carries
-// out show requests the way the system would, so that a later pass sees their effect.
+// Top-level windows held in memory, recording every request the engine makes.
 class FakeWindowSystem final : public engine::window_system {
 public:
     // Adds a window below all others in Z order and returns its handle.
     WindowHandle add_window(const FakeWindow& window) {
-        const WindowHandle handle = next_handle_;
-        next_handle_ += 0x10;
+        const WindowHandle handle = next_handle_ += 0x10;
         windows_[handle] = window;
         z_order_.push_back(handle);
         return handle;
@@ -68,15 +65,17 @@ public:
     std::uint32_t process_id(WindowHandle window) override { return find(window).process_id; }
     std::wstring process_image_path(std::uint32_t process_id) override {
         ++image_path_reads;
-        const auto found = image_paths_.find(process_id);
-        return found == image_paths_.end() ? std::wstring() : found->second;
+        return image_paths_.contains(process_id) ? image_paths_[process_id] : std::wstring();
     }
-    void show_async(WindowHandle window, int show_command) override {
-        show_requests.push_back({window, show_command});
-        const auto found = windows_.find(window);
-        if (found != windows_.end()) {
-            carry_out(found->second, show_command);
-        }
+    // Carries the request out as the system would.
+    void show_async(WindowHandle window, int command) override {
+        using namespace show_command;
+        show_requests.push_back({window, command});
+        if (!windows_.contains(window))
+            return;
+        windows_[window].visible = command != HIDE;
+        if (command == RESTORE || command == NORMAL || command == MINIMIZED || command == MAXIMIZED)
+            windows_[window].show_state = command == RESTORE ? NORMAL : command;
     }
     WindowHandle foreground_window() override { return foreground_; }
     void set_foreground_window(WindowHandle window) override {
@@ -88,18 +87,7 @@ public:
 private:
     const FakeWindow& find(WindowHandle window) const {
         static const FakeWindow destroyed{L"", false, std::nullopt, 0, 0};
-        const auto found = windows_.find(window);
-        return found == windows_.end() ? destroyed : found->second;
-    }
-
-    static void carry_out(FakeWindow& window, int command) {
-        using namespace show_command;
-        window.visible = command != HIDE;
-        if (command == RESTORE) {
-            window.show_state = NORMAL;
-        } else if (command == NORMAL || command == MINIMIZED || command == MAXIMIZED) {
-            window.show_state = command;
-        }
+        return windows_.contains(window) ? windows_.at(window) : destroyed;
     }
 
     WindowHandle next_handle_ = 0x1000;
