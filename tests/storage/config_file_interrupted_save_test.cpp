@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr rlim_t FILE_SIZE_LIMIT = 4096;
-
 // A document well beyond the limit, so that writing it crosses the limit part-way.
 ConfigFile large_file(const std::wstring& phrase) {
     ConfigFile file;
@@ -28,46 +26,36 @@ ConfigFile large_file(const std::wstring& phrase) {
     return file;
 }
 
-// Runs `save` in a child process and returns its wait status.
-template <typename Save> int status_of_child(Save save) {
-    const pid_t child = fork();
-    if (child == 0) {
-        const rlimit limit{FILE_SIZE_LIMIT, FILE_SIZE_LIMIT};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        _exit(save());
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return status;
-}
-
 TEST(InterruptedSave, ADeadOrFailingWriterLeavesThePreviousFileComplete) {
+    constexpr rlim_t FILE_SIZE_LIMIT = 4096;
     TemporaryDataFolder folder;
     const std::wstring path = folder.file("ignore_list.xml");
     ASSERT_TRUE(large_file(L"old ").save(path));
     const std::string previous = folder.read("ignore_list.xml");
     ASSERT_GT(previous.size(), FILE_SIZE_LIMIT);
-
-    // The limit's signal ends the process in the middle of writing.
-    const int killed = status_of_child([&] {
-        large_file(L"new ").save(path);
-        return 0;
-    });
-    ASSERT_TRUE(WIFSIGNALED(killed));
-    EXPECT_EQ(WTERMSIG(killed), SIGXFSZ);
-    EXPECT_EQ(folder.read("ignore_list.xml"), previous);
-
-    // With the signal ignored, the write fails instead, and the save says so.
-    const int failed = status_of_child([&] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const bool saved = large_file(L"new ").save(path);
-        const bool logged =
-            diagnostic_messages().back() == L"Unable to save configuration: " + path + L".";
-        return !saved && logged ? 0 : 1;
-    });
-    ASSERT_TRUE(WIFEXITED(failed));
-    EXPECT_EQ(WEXITSTATUS(failed), 0);
-    EXPECT_EQ(folder.read("ignore_list.xml"), previous);
+    // The limit's signal ends the writer in the middle of writing; ignored, the write fails
+    // instead and the save says so.
+    for (const bool signal_ignored : {false, true}) {
+        const pid_t child = fork();
+        if (child == 0) {
+            const rlimit limit{FILE_SIZE_LIMIT, FILE_SIZE_LIMIT};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            if (signal_ignored)
+                std::signal(SIGXFSZ, SIG_IGN);
+            const bool saved = large_file(L"new ").save(path);
+            _exit(!saved && diagnostic_messages().back() ==
+                                L"Unable to save configuration: " + path + L"."
+                      ? 0
+                      : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        if (signal_ignored)
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+        else
+            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
+        EXPECT_EQ(folder.read("ignore_list.xml"), previous);
+    }
 }
 
 } // namespace

@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <sstream>
 
 namespace {
@@ -61,21 +60,18 @@ bool hidden_windows(const engine::config_element& root, std::wostringstream& out
     return result;
 }
 
-std::string hidden_rule(const std::string& name = "", const std::string& value = "") {
-    std::map<std::string, std::string> values{
-        {"hwnd", "65700"}, {"process_id", "42"}, {"image_name", "a.exe"},    {"title", "T"},
-        {"show_cmd", "3"}, {"session_id", "1"},  {"boot_time", "1700000000"}};
-    values[name] = value;
-    std::string text = "<rule";
-    for (const auto& [attribute, text_value] : values)
-        text += attribute.empty() ? "" : " " + attribute + "='" + text_value + "'";
-    return text + "/>";
-}
-
-std::string hidden_rules(const std::vector<std::pair<std::string, std::string>>& changes) {
+// Rules of this boot for one window, each with one attribute changed (none for "").
+std::string hidden_rules(const std::vector<std::string>& changes) {
     std::string rules;
-    for (const auto& [name, value] : changes)
-        rules += hidden_rule(name, value);
+    for (const std::string& change : changes) {
+        std::string rule =
+            " hwnd='65700' process_id='42' image_name='a.exe' title='T' show_cmd='3' "
+            "session_id='1' boot_time='1700000000'";
+        const std::size_t at = rule.find(" " + change.substr(0, change.find('=') + 1)) + 1;
+        if (!change.empty())
+            rule.replace(at, rule.find('\'', rule.find('\'', at) + 1) + 1 - at, change);
+        rules += "<rule" + rule + "/>";
+    }
     return "<settings><hidden_windows>" + rules + "</hidden_windows></settings>";
 }
 
@@ -87,9 +83,6 @@ TEST(ListLoaders, EachLoaderTakesGoodRulesAndSkipsFaultyOnesWithALineButNeedsIts
         "<pattern phrase='p' compare='2' applies_to='0' case_sensitive='0'/>";
     const std::string key = "action='2' mod_ctrl='true' mod_alt='false' mod_shift='1' ";
     const std::string timer = "<rule enabled='true' start_h='10' start_m='20' start_s='30' ";
-    std::string many;
-    for (std::size_t i = 0; i <= MAX_HIDDEN_WINDOW_ENTRIES; ++i)
-        many += hidden_rule();
     // clang-format off
     const struct {
         bool (*read)(const engine::config_element&, std::wostringstream&);
@@ -148,17 +141,16 @@ TEST(ListLoaders, EachLoaderTakesGoodRulesAndSkipsFaultyOnesWithALineButNeedsIts
                 L"Unable to load timer, missing or invalid data."},
          L"timer 01 10:20:30 0:1:0 g5 #2\ntimer 10 0:0:0 1:0:0 g0 #3\n"},
         {into_model<read_timers>, "<settings><hotkeys/></settings>", false, {L"Unable to load timers, invalid data file."}, L""},
-        {hidden_windows, hidden_rules({{}, {"hwnd", "18446744073709551615"}, {"show_cmd", "1"}, {"show_cmd", "2"}}),
-         true, {}, L"hidden 65700\nhidden 18446744073709551615\nhidden 65700\nhidden 65700\n"},
+        {hidden_windows, hidden_rules({"", "hwnd='18446744073709551615'", "show_cmd='1'", "show_cmd='2'", "title=''"}), true, {},
+         L"hidden 65700\nhidden 18446744073709551615\nhidden 65700\nhidden 65700\nhidden 65700\n"},
         // Another session or another boot is silently out of date; a minute of drift is not.
-        {hidden_windows, hidden_rules({{"session_id", "2"}, {"boot_time", "1699999939"}, {"boot_time", "1700000060"},
-                                       {"boot_time", "1699999940"}}), true, {}, L"hidden 65700\nhidden 65700\n"},
-        {hidden_windows, hidden_rules({{"hwnd", "0"}, {"hwnd", "12ab"}, {"hwnd", "-65700"}, {"hwnd", " 65700"},
-                                       {"hwnd", "18446744073709551616"}, {"process_id", "4294967296"},
-                                       {"process_id", "0"}, {"show_cmd", "0"}, {"show_cmd", "4"}, {"show_cmd", "6"},
-                                       {"image_name", ""}, {"boot_time", ""}, {"session_id", "x"}}),
+        {hidden_windows, hidden_rules({"session_id='2'", "boot_time='1699999939'", "boot_time='1700000060'",
+                                       "boot_time='1699999940'"}), true, {}, L"hidden 65700\nhidden 65700\n"},
+        {hidden_windows, hidden_rules({"hwnd='0'", "hwnd='12ab'", "hwnd='-65700'", "hwnd=' 65700'", "show_cmd='0'",
+                                       "hwnd='18446744073709551616'", "process_id='4294967296'", "process_id='0'",
+                                       "show_cmd='4'", "show_cmd='6'", "image_name=''", "boot_time=''", "session_id='x'"}),
          true, {13, BAD_HIDDEN}, L""},
-        {hidden_windows, "<settings><hidden_windows>" + many + "</hidden_windows></settings>", false,
+        {hidden_windows, hidden_rules(std::vector<std::string>(MAX_HIDDEN_WINDOW_ENTRIES + 1, "")), false,
          {L"Unable to load hidden windows, too many entries."}, L""},
         {hidden_windows, "<settings><timers/></settings>", false, {L"Unable to load hidden windows, invalid data file."}, L""},
     };
