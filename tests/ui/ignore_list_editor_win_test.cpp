@@ -48,7 +48,8 @@ TEST_F(IgnoreListEditor, EditsTheRulesWithAStringPatternEditorOfItsOwnAndTheList
     });
     script.on(IGNORE_LIST, [](HWND editor) {
         EXPECT_EQ(selected_rule(editor), 4) << "the added rule";
-        user::select_line(editor, IDC_IGNORE_RULES, 2, true);
+        user::select_line(editor, IDC_IGNORE_RULES, 2);
+        user::click(editor, IDC_IGNORE_EDIT);
     });
     script.on(PATTERN_EDITOR, [](HWND editor) {
         EXPECT_EQ(user::chosen_text(editor, IDC_PATTERN_TARGET), L"Image Name");

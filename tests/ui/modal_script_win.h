@@ -29,14 +29,10 @@ struct user {
         return index == CB_ERR ? L"" : entry(dialog, id, index, CB_GETLBTEXT);
     }
 
-    // A list box line picked with the mouse or the keyboard, then double-clicked if asked.
-    static void select_line(HWND dialog, int id, int line, bool double_click = false) {
+    // A list box line picked with the mouse or the keyboard.
+    static void select_line(HWND dialog, int id, int line) {
         SendMessageW(GetDlgItem(dialog, id), LB_SETCURSEL, static_cast<WPARAM>(line), 0);
         tell(dialog, id, LBN_SELCHANGE);
-        if (double_click) {
-            PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_DBLCLK),
-                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-        }
     }
     static std::vector<std::wstring> lines(HWND dialog, int id) {
         std::vector<std::wstring> texts;
@@ -93,12 +89,10 @@ public:
     // time fail the test.
     template <typename Open> void run(Open&& open) {
         open();
-        EXPECT_TRUE(finished()) << "stopped after " << seen_.size();
+        EXPECT_TRUE(finished()) << "stopped after " << steps_run_;
     }
 
     bool finished() const { return steps_.empty() && !timed_out_; }
-    // The captions of the windows the steps ran on, in order.
-    const std::vector<std::wstring>& seen() const { return seen_; }
 
 private:
     static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
@@ -119,7 +113,7 @@ private:
                 // Taken off first: the step may start a modal loop in which this timer ticks.
                 const auto [caption, action] = std::move(self->steps_.front());
                 self->steps_.pop_front();
-                self->seen_.push_back(caption);
+                ++self->steps_run_;
                 self->opener_ = std::exchange(self->last_window_, window);
                 action(window);
                 return;
@@ -133,7 +127,7 @@ private:
     ULONGLONG deadline_ = 0;
     bool timed_out_ = false;
     std::deque<std::pair<std::wstring, Action>> steps_;
-    std::vector<std::wstring> seen_;
+    int steps_run_ = 0;
     // The windows of the last step and of the one before it.
     HWND last_window_ = nullptr;
     HWND opener_ = nullptr;

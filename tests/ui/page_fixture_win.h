@@ -18,8 +18,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-
 using Texts = std::vector<std::wstring>;
 
 inline Pattern title_contains(const std::wstring& phrase) {
@@ -40,7 +38,6 @@ public:
     PageHost(DataModel& model, engine::window_system& windows, engine::waiter& waiter)
         : engine_(model, windows, *this, waiter), windows_(windows),
           scheduler_(model, engine_, *this, wall_clock) {
-        SetWindowPos(dialog_, nullptr, 0, 0, 900, 560, SWP_NOZORDER | SWP_NOMOVE);
         ShowWindow(dialog_, SW_SHOWNORMAL);
     }
     ~PageHost() override {
@@ -128,35 +125,22 @@ protected:
     bool enabled(int page, int button) const { return IsWindowEnabled(control(page, button)); }
     void press_key(int page, WORD key) const { SendMessageW(list(page), WM_KEYDOWN, key, 0); }
 
-    // The texts of one column, in display order; only those of selected rows if asked.
-    Texts column(int page, int column_index = 0, bool selected_only = false) const {
+    // The texts of one column, in display order.
+    Texts column(int page, int column_index = 0) const {
         Texts texts;
         for (int row = 0; row < ListView_GetItemCount(list(page)); ++row) {
             wchar_t text[1024] = {};
             ListView_GetItemText(list(page), row, column_index, text, 1024);
-            if (!selected_only || is_row_selected(list(page), row)) {
-                texts.push_back(text);
-            }
+            texts.push_back(text);
         }
         return texts;
     }
 
-    // Selects exactly these rows, as clicks with Ctrl held would: the old selection is cleared
-    // for every row at once.
+    // Selects exactly the rows at these positions, as clicks with Ctrl held would: the old
+    // selection is cleared for every row at once.
     void select_row(int page, std::initializer_list<int> rows = {}) const {
         ListView_SetItemState(list(page), -1, 0, LVIS_SELECTED);
         for (const int row : rows) {
-            ListView_SetItemState(list(page), row, LVIS_SELECTED | LVIS_FOCUSED,
-                                  LVIS_SELECTED | LVIS_FOCUSED);
-        }
-    }
-    // The same for the rows with these titles.
-    void select(int page, std::initializer_list<std::wstring> titles) const {
-        const auto texts = column(page);
-        ListView_SetItemState(list(page), -1, 0, LVIS_SELECTED);
-        for (const auto& title : titles) {
-            const auto row = static_cast<int>(std::ranges::find(texts, title) - texts.begin());
-            ASSERT_LT(row, std::ssize(texts)) << "no row for the title";
             ListView_SetItemState(list(page), row, LVIS_SELECTED | LVIS_FOCUSED,
                                   LVIS_SELECTED | LVIS_FOCUSED);
         }
