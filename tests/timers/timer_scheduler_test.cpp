@@ -6,26 +6,9 @@
 class TimerScheduling : public EngineTest {
 protected:
     TimerScheduling() {
-        browser = add_window(L"News - Browser");
-        editor = add_window(L"Notes - Editor");
-        ignored = add_window(L"Private - Browser");
         model.add_ignore_pattern(title_pattern(Pattern::STARTS_WITH, L"Private"));
         model.add_group(make_group(4, {title_pattern(Pattern::ENDS_WITH, L"Browser")}));
         settle();
-    }
-
-    static VisibilityTimer clock_timer(int start_h, int start_m, int duration_h, int duration_m) {
-        return {.group_id = 4,
-                .type = VisibilityTimer::CLOCK,
-                .enabled = true,
-                .start_h = start_h,
-                .start_m = start_m,
-                .duration_h = duration_h,
-                .duration_m = duration_m};
-    }
-
-    static VisibilityTimer stopwatch(int duration_m) {
-        return {.group_id = 4, .type = VisibilityTimer::STOPWATCH, .duration_m = duration_m};
     }
 
     void tick_at(int hour, int minute, int second = 0) {
@@ -33,132 +16,71 @@ protected:
         scheduler.timer_tick();
     }
 
-    void toggle_at(int index, int hour, int minute, int second) {
-        clock.time = {hour, minute, second};
-        scheduler.toggle_timer(index);
-    }
-
     FakeClock clock;
     TimerScheduler scheduler{model, engine, host, clock};
-    WindowHandle browser = 0;
-    WindowHandle editor = 0;
-    WindowHandle ignored = 0;
+    WindowHandle browser = add_window(L"News - Browser");
+    WindowHandle old_browser = add_window(L"Old - Browser");
+    WindowHandle editor = add_window(L"Notes - Editor");
+    WindowHandle ignored = add_window(L"Private - Browser");
 };
 
-TEST_F(TimerScheduling, AnActiveClockTimerHidesItsGroupAtEveryTickOfItsPeriodOnly) {
-    model.add_timer(clock_timer(22, 0, 4, 0));
-
+TEST_F(TimerScheduling, AClockTimerHidesItsGroupAtEveryTickOfItsPeriodAndShowsItAfterwards) {
+    model.add_timer({.group_id = 4, .enabled = true, .start_h = 22, .duration_h = 4});
+    model.add_timer({.group_id = 40, .enabled = true, .duration_h = 23}); // its group is gone
     tick_at(21, 59, 59);
     EXPECT_TRUE(is_shown(browser));
-
     tick_at(23, 30);
-    EXPECT_FALSE(is_shown(browser));
+    EXPECT_FALSE(is_shown(browser) || is_shown(old_browser));
     EXPECT_TRUE(is_shown(editor) && is_shown(ignored));
-    EXPECT_TRUE(engine.has_owner(model.windows.record(index_of(browser))));
-
     system.window(browser).visible = true; // its application shows it again
     tick_at(1, 59, 59);
     EXPECT_FALSE(is_shown(browser));
-
+    host.is_exiting = true; // nothing runs while the exit prompt is open
     tick_at(2, 0);
-    EXPECT_TRUE(is_shown(browser));
-}
+    host.is_exiting = false;
+    EXPECT_FALSE(is_shown(browser));
+    tick_at(2, 0);
+    EXPECT_TRUE(is_shown(browser) && is_shown(old_browser));
 
-TEST_F(TimerScheduling, AnInactiveTimerHidesNothingButStillReleasesItsWindows) {
-    auto timer = clock_timer(9, 0, 1, 0);
-    model.add_timer(timer);
-    tick_at(9, 30);
-    ASSERT_FALSE(is_shown(browser));
+    // Switched off, it shows its windows at once and hides nothing more; switched on, it hides
+    // them at the next tick.
+    tick_at(23, 0);
+    for (const int index : {0, 2, -1})
+        scheduler.toggle_timer(index);
+    tick_at(23, 0, 1);
+    EXPECT_TRUE(is_shown(browser) && model.timer(0).start_h == 22);
+    scheduler.toggle_timer(0);
+    tick_at(23, 0, 2);
+    EXPECT_FALSE(is_shown(browser));
+
+    // Cleared by an editor without releasing anything, it still shows what it holds at the end
+    // of its period; a window shown from a tab is no longer its own.
+    auto timer = model.timer(0);
     timer.enabled = false;
-    model.set_timer(0, timer); // an editor cleared it without releasing anything
-
-    tick_at(9, 31);
-    EXPECT_FALSE(is_shown(browser));
-
-    tick_at(10, 0);
-    EXPECT_TRUE(is_shown(browser));
-    tick_at(9, 30);
-    EXPECT_TRUE(is_shown(browser));
+    model.set_timer(0, timer);
+    engine.show_window(index_of(old_browser));
+    system.window(old_browser).visible = false; // then hidden by its own application
+    tick_at(2, 0);
+    EXPECT_TRUE(is_shown(browser) && !is_shown(old_browser));
 }
 
-TEST_F(TimerScheduling, EveryTickWaitsAndLooksBeforeAndAfterAndAGroupThatIsGoneHidesNothing) {
-    auto timer = clock_timer(0, 0, 23, 59);
-    timer.group_id = 40;
-    model.add_timer(timer);
-
-    tick_at(12, 0);
-
-    EXPECT_EQ(waiter.waits, (std::vector<unsigned>{100, 100}));
-    EXPECT_TRUE(system.show_requests.empty());
-}
-
-TEST_F(TimerScheduling, AStopwatchRunsFromItsActivationToTheSecond) {
-    model.add_timer(stopwatch(10));
-    toggle_at(0, 14, 5, 40);
+TEST_F(TimerScheduling, AStopwatchRunsFromItsActivationToTheSecondAndThenSwitchesItselfOff) {
+    model.add_timer({.group_id = 4, .type = VisibilityTimer::STOPWATCH, .duration_m = 10});
+    clock.time = {14, 5, 40};
+    scheduler.toggle_timer(0);
     EXPECT_EQ(model.timer(0).start_s, 40);
-
-    tick_at(14, 5, 41);
-    EXPECT_FALSE(is_shown(browser));
     tick_at(14, 15, 39);
-    EXPECT_FALSE(is_shown(browser));
-    EXPECT_TRUE(model.timer(0).enabled);
-
-    const int refreshes = host.page_refreshes;
+    EXPECT_TRUE(model.timer(0).enabled && !is_shown(browser));
     tick_at(14, 15, 40);
-    EXPECT_TRUE(is_shown(browser));
-    EXPECT_FALSE(model.timer(0).enabled);
-    // The page rebuilds its rows and buttons from the model once the stopwatch has stopped.
-    EXPECT_EQ(host.page_rebuilds, 1);
-    EXPECT_GT(host.page_refreshes, refreshes);
-}
+    EXPECT_TRUE(is_shown(browser) && !model.timer(0).enabled);
+    EXPECT_EQ(host.page_rebuilds, 1); // the page rebuilds its rows and buttons from the model
 
-TEST_F(TimerScheduling, DeactivatingAStopwatchShowsItsWindowsAndResetsItsStart) {
-    model.add_timer(stopwatch(30));
-    toggle_at(0, 8, 1, 2);
+    // Switched off by hand, it shows its windows and forgets its start.
+    clock.time = {8, 1, 2};
+    scheduler.toggle_timer(0);
     tick_at(8, 2);
-
-    scheduler.toggle_timer(0);
-
-    EXPECT_TRUE(is_shown(browser));
-    EXPECT_EQ(model.timer(0), (VisibilityTimer{.id = model.timer(0).id,
-                                               .group_id = 4,
-                                               .type = VisibilityTimer::STOPWATCH,
-                                               .duration_m = 30}));
-}
-
-TEST_F(TimerScheduling, DeactivatingAClockTimerShowsAtOnceAndReactivatingHidesAtTheNextTick) {
-    model.add_timer(clock_timer(9, 0, 8, 0));
-    tick_at(12, 0);
-
-    scheduler.toggle_timer(0);
-    EXPECT_TRUE(is_shown(browser));
-    EXPECT_EQ(model.timer(0).start_h, 9);
-
-    scheduler.toggle_timer(0);
-    scheduler.toggle_timer(1);
-    scheduler.toggle_timer(-1);
-    EXPECT_TRUE(is_shown(browser));
-    tick_at(12, 0, 2);
     EXPECT_FALSE(is_shown(browser));
-}
-
-TEST_F(TimerScheduling, TheEndOfThePeriodLeavesAWindowShownFromATabAlone) {
-    model.add_timer(clock_timer(9, 0, 1, 0));
-    tick_at(9, 59);
-    engine.show_window(index_of(browser));
-    system.window(browser).visible = false; // later hidden by its own application
-
-    tick_at(10, 0);
-
-    EXPECT_FALSE(is_shown(browser));
-}
-
-TEST_F(TimerScheduling, NothingRunsWhileTheExitPromptIsOpen) {
-    model.add_timer(clock_timer(0, 0, 23, 59));
-    host.is_exiting = true;
-
-    tick_at(12, 0);
-
-    EXPECT_TRUE(waiter.waits.empty());
-    EXPECT_TRUE(is_shown(browser));
+    scheduler.toggle_timer(0);
+    const auto& off = model.timer(0);
+    EXPECT_TRUE(is_shown(browser) && !off.enabled && off.start_h + off.start_m + off.start_s == 0);
 }
