@@ -17,10 +17,6 @@ protected:
         add_group(L"Games", L"Solitaire");
         add_group(L"Music", L"Player");
     }
-    void open_page() {
-        create_pages();
-        host.pages.select_tab(GROUPS);
-    }
 
     WindowHandle games_window = 0;
 };
@@ -30,7 +26,8 @@ TEST_F(GroupsPage, AddAndEditWorkACopyInTheGroupEditorThatOkRefusesUntilItMakesA
     Group long_named = model.group(0);
     long_named.set_name(std::wstring(300, L'n'));
     model.set_group(0, long_named);
-    open_page();
+    create_pages();
+    host.pages.select_tab(GROUPS);
     screenshot(host.main_dialog(), L"groups_page");
 
     script.on(EDITOR, [this](HWND editor) {
@@ -98,7 +95,8 @@ TEST_F(GroupsPage, RemovalAsksFirstAndTakesTheGroupsHotKeysAndTimersAlong) {
     const VisibilityTimer stopwatch{
         .group_id = 1, .type = VisibilityTimer::STOPWATCH, .enabled = true, .duration_h = 1};
     model.add_timer(stopwatch);
-    open_page();
+    create_pages();
+    host.pages.select_tab(GROUPS);
     host.window_engine().hide_window(model.windows.find_index(games_window),
                                      timer_owner(stopwatch));
 
@@ -115,8 +113,7 @@ TEST_F(GroupsPage, RemovalAsksFirstAndTakesTheGroupsHotKeysAndTimersAlong) {
     ASSERT_EQ(model.hot_key_count(), 1);
     EXPECT_EQ(model.hot_key(0), work_keys);
     EXPECT_EQ(model.timer_count(), 0);
-    EXPECT_FALSE(is_hidden(games_window));
-    EXPECT_FALSE(held(MOD_CONTROL | MOD_ALT, VK_F11));
+    EXPECT_FALSE(is_hidden(games_window) || held(MOD_CONTROL | MOD_ALT, VK_F11));
     EXPECT_TRUE(held(MOD_CONTROL | MOD_ALT, VK_F12));
 }
 

@@ -29,8 +29,7 @@ ModalScript::Action set_keys(std::uint32_t key_code, const std::vector<int>& tic
     };
 }
 
-// Groups "Work" (id 0) and "Games" (1) with Ctrl + Alt + F7 and F8, "Show All Windows" on
-// Ctrl + Alt + F6, on the hot keys page, which holds them all with the system.
+// Groups "Work" and "Games" on Ctrl + Alt + F7 and F8, "Show All Windows" on Ctrl + Alt + F6.
 class HotKeysPage : public PageTest {
 protected:
     void SetUp() override {
@@ -51,7 +50,6 @@ protected:
 };
 
 TEST_F(HotKeysPage, TheHotKeyEditorAddsAndEditsOnlyCombinationsNobodyElseHolds) {
-    EXPECT_TRUE(all_held());
     screenshot(host.main_dialog(), L"hot_keys_page");
     ASSERT_TRUE(RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_SHIFT, 'J')) << "held elsewhere";
     script.on(EDITOR, [this](HWND editor) {
@@ -61,9 +59,8 @@ TEST_F(HotKeysPage, TheHotKeyEditorAddsAndEditsOnlyCombinationsNobodyElseHolds) 
         user::click(editor, IDOK);
     });
     script.answer(L"Unspecified Hot Key");
-    // An event's, another hot key's and another program's combination.
+    // An event's and another program's combination.
     script.on(EDITOR, set_keys(VK_F6, {CTRL, ALT})).answer(L"Invalid Hot Key");
-    script.on(EDITOR, set_keys(VK_F7, {CTRL, ALT})).answer(L"Invalid Hot Key");
     script.on(EDITOR, set_keys('J', {CTRL, SHIFT})).answer(L"Invalid Hot Key");
     script.on(EDITOR, [](HWND editor) {
         user::choose(editor, IDC_HOT_KEY_GROUP, 1);
@@ -92,8 +89,7 @@ TEST_F(HotKeysPage, TheHotKeyEditorAddsAndEditsOnlyCombinationsNobodyElseHolds) 
     script.run([this] { press_key(HOT_KEYS, VK_RETURN); });
     EXPECT_EQ(model.hot_key(1).id, games_keys.id);
     EXPECT_EQ(column(HOT_KEYS, 1)[1], L"CTRL + ALT + F11");
-    EXPECT_TRUE(held(CTRL_ALT, VK_F11));
-    EXPECT_FALSE(held(CTRL_ALT, VK_F8)) << "the old combination is let go";
+    EXPECT_TRUE(held(CTRL_ALT, VK_F11) && !held(CTRL_ALT, VK_F8)) << "the old one is let go";
 
     // The Delete key asks about a selected row only; the button and the menu ask nothing.
     host.answer = true;
@@ -119,7 +115,6 @@ TEST_F(HotKeysPage, OtherEventsCommitsTheSlotBeingLeftAndPutsBackOneThatFailsIts
     script.on(OTHER_EVENTS, [&](HWND dialog) {
         EXPECT_FALSE(held(CTRL_ALT, VK_F6)) << "let go while the dialog is open";
         user::choose(dialog, IDC_HOT_KEY_EVENT, EVENT_SHOW_ALL_WINDOWS);
-        EXPECT_EQ(user::chosen_text(dialog, IDC_HOT_KEY_KEY), L"F6");
         set_keys(VK_F8, {CTRL, ALT}, 0)(dialog);
         leave_slot(dialog);
     });

@@ -55,19 +55,18 @@ private:
     }
 };
 
-// Works the modal dialogs and message boxes that the code under test opens, from inside their
-// modal loops, as a user would: a thread timer runs each step on the shown window of this thread
-// with the step's caption. Steps post their clicks, so each click is handled (and a dialog it
-// opens is running) before the next step starts. 20 seconds after the last step was added, the
-// script closes every window the thread shows, so a failing test ends instead of hanging.
+// Works the modal windows the code under test opens, from inside their modal loops: a thread
+// timer runs each step on the shown window of this thread with the step's caption. Steps post
+// their clicks, so a dialog a click opens is running before the next step starts. 20 seconds
+// after the last step was added every window the thread shows is closed, so a failing test ends.
 class ModalScript {
 public:
     using Action = std::function<void(HWND window)>;
 
-    ModalScript() : previous_(std::exchange(active_, this)) {}
+    ModalScript() { active_ = this; }
     ~ModalScript() {
         KillTimer(nullptr, timer_);
-        active_ = previous_;
+        active_ = nullptr;
     }
 
     // Adds a step that acts on the window with this caption once it is shown.
@@ -85,8 +84,7 @@ public:
         });
     }
 
-    // Runs `open`, which opens the modal windows for the steps; steps that did not all run in
-    // time fail the test.
+    // Runs `open`, which opens the windows of the steps; steps not all run fail the test.
     template <typename Open> void run(Open&& open) {
         open();
         EXPECT_TRUE(finished()) << "stopped after " << steps_run_;
@@ -122,7 +120,6 @@ private:
     }
 
     static inline ModalScript* active_ = nullptr;
-    ModalScript* previous_ = nullptr;
     UINT_PTR timer_ = SetTimer(nullptr, 0, 10, &ModalScript::tick);
     ULONGLONG deadline_ = 0;
     bool timed_out_ = false;

@@ -30,9 +30,8 @@ inline void screenshot(HWND window, const std::wstring& name) {
     harness::save_screenshot(name);
 }
 
-// The main dialog as the pages and the window engine see it: the real dialog from the
-// program's resources with its tab control, over fake foreign windows. Every question gets
-// `answer`; their captions are kept.
+// The program's real main dialog over fake foreign windows, as the pages and the window engine
+// see it. Every question gets `answer`; their captions are kept.
 class PageHost final : public engine::page_host, public engine::engine_host {
 public:
     PageHost(DataModel& model, engine::window_system& windows, engine::waiter& waiter)
@@ -136,8 +135,7 @@ protected:
         return texts;
     }
 
-    // Selects exactly the rows at these positions, as clicks with Ctrl held would: the old
-    // selection is cleared for every row at once.
+    // Selects exactly the rows at these positions at once, as clicks with Ctrl held would.
     void select_row(int page, std::initializer_list<int> rows = {}) const {
         ListView_SetItemState(list(page), -1, 0, LVIS_SELECTED);
         for (const int row : rows) {
@@ -166,8 +164,7 @@ protected:
         return menu_items_;
     }
 
-    // Whether some window holds the combination with the system now: this thread cannot
-    // register it then.
+    // Whether some window holds the combination now: this thread cannot register it then.
     static bool held(UINT modifiers, UINT key) {
         const bool free = RegisterHotKey(nullptr, 1, modifiers, key) != FALSE;
         UnregisterHotKey(nullptr, 1);
@@ -181,8 +178,7 @@ protected:
     PageHost host{model, system, waiter};
 
 private:
-    // Reads the open menu's items from inside its modal loop, then walks to the chosen one with
-    // the keyboard, which passes over separators.
+    // Reads the open menu's items, then walks to the chosen one with the keyboard.
     static void CALLBACK work_menu(HWND, UINT, UINT_PTR, DWORD) {
         const HWND menu_window = FindWindowW(L"#32768", nullptr);
         if (menu_window == nullptr || !menu_items_.empty()) {

@@ -29,9 +29,6 @@ protected:
         host.pages.select_tab(TIMERS);
     }
 
-    std::wstring activate_label() const {
-        return user::text_of(control(TIMERS, IDC_TIMER_ACTIVATE));
-    }
     void tick() { host.timer_scheduler().timer_tick(); }
 
     WindowHandle browser_window = 0;
@@ -59,7 +56,7 @@ TEST_F(TimersPage, AStopwatchAddedAndActivatedRunsThroughAnEditAndSwitchesItself
     EXPECT_EQ(std::tuple(added.group_id, added.type, added.enabled, added.duration_m),
               std::tuple(1, VisibilityTimer::STOPWATCH, true, 10));
     EXPECT_EQ(start_of(added), (std::vector<int>{14, 5, 40})) << "started as Activate starts it";
-    EXPECT_EQ(activate_label(), L"Deactivate");
+    EXPECT_EQ(user::text_of(control(TIMERS, IDC_TIMER_ACTIVATE)), L"Deactivate");
     tick();
     EXPECT_TRUE(is_hidden(games_window) && !is_hidden(browser_window));
 
@@ -79,7 +76,7 @@ TEST_F(TimersPage, AStopwatchAddedAndActivatedRunsThroughAnEditAndSwitchesItself
     tick();
     EXPECT_FALSE(model.timer(0).enabled || is_hidden(games_window));
     EXPECT_EQ(column(TIMERS, 1), Texts{L"Disabled"});
-    EXPECT_EQ(activate_label(), L"Activate");
+    EXPECT_EQ(user::text_of(control(TIMERS, IDC_TIMER_ACTIVATE)), L"Activate");
 }
 
 TEST_F(TimersPage, ClockTimersAreSwitchedByMenuAndEditorAndTheDeleteKeyAsksFirst) {
@@ -102,18 +99,16 @@ TEST_F(TimersPage, ClockTimersAreSwitchedByMenuAndEditorAndTheDeleteKeyAsksFirst
     // The menu and the editor's own button switch the selected timer.
     select_row(TIMERS, {1});
     EXPECT_EQ(choose_from_menu(TIMERS, 3, 1).back(), L"Activate");
-    EXPECT_TRUE(model.timer(1).enabled);
     tick();
-    EXPECT_TRUE(is_hidden(browser_window));
+    EXPECT_TRUE(model.timer(1).enabled && is_hidden(browser_window));
     script.on(EDITOR, [](HWND editor) {
         user::choose(editor, IDC_TIMER_END_HOUR, 4);
         user::click(editor, IDC_TIMER_ACTIVATE_NOW);
     });
     script.run([this] { click(TIMERS, IDC_PAGE_EDIT); });
-    EXPECT_FALSE(model.timer(1).enabled);
-    EXPECT_FALSE(is_hidden(browser_window)) << "shown at once";
+    EXPECT_FALSE(model.timer(1).enabled || is_hidden(browser_window)) << "shown at once";
     EXPECT_EQ(model.timer(1).duration_h, 3) << "2:00 PM until 5:00 PM";
-    EXPECT_EQ(activate_label(), L"Activate");
+    EXPECT_EQ(user::text_of(control(TIMERS, IDC_TIMER_ACTIVATE)), L"Activate");
 
     // Delete asks first; a removed timer leaves its windows hidden.
     click(TIMERS, IDC_TIMER_ACTIVATE);

@@ -63,8 +63,7 @@ TEST_F(WindowPages, TheVisiblePageListsSearchesAndHidesWhatIsSelected) {
               (Texts{L"Hide Windows", L"Hide All Except These Windows"}));
     search(L"Mail");
     click(VISIBLE, IDC_HIDE_ALL);
-    EXPECT_TRUE(is_hidden(mail));
-    EXPECT_FALSE(is_hidden(editor) || is_hidden(browser));
+    EXPECT_TRUE(is_hidden(mail) && !is_hidden(editor) && !is_hidden(browser));
     EXPECT_TRUE(IsWindowVisible(page_window(HIDDEN)) && !IsWindowVisible(page_window(VISIBLE)));
     EXPECT_EQ(host.main_window_hides, 1);
 }
