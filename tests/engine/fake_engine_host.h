@@ -18,10 +18,7 @@ public:
     bool exiting() const override { return is_exiting; }
     void refresh_current_page() override { ++page_refreshes; }
     void rebuild_current_page() override { ++page_rebuilds; }
-    void hide_main_window() override {
-        ++main_window_hides;
-        shown = false;
-    }
+    void hide_main_window() override { ++main_window_hides, shown = false; }
     void stop_refresh_timer() override { refresh_timer_running = false; }
     void start_refresh_timer() override { refresh_timer_running = true; }
 };

@@ -79,8 +79,7 @@ public:
     }
     WindowHandle foreground_window() override { return foreground_; }
     void set_foreground_window(WindowHandle window) override {
-        foreground_requests.push_back(window);
-        foreground_ = window;
+        foreground_requests.push_back(foreground_ = window);
     }
     engine::BootSession boot_session() override { return session; }
 

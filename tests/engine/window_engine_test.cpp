@@ -5,8 +5,6 @@
 
 TEST_F(EngineTest, APassListsTitledWindowsInZOrderWithStateAndImageButNotTheMainWindowsOwn) {
     using namespace show_command;
-    system.add_window({L"Hot Key Error", true, NORMAL,
-                       system.add_window({L"Edit Group", true, NORMAL, host.main})});
     add_window(L"");
     const auto foreign = add_window(L"Foreign", MAXIMIZED, false);
     const auto unreadable = add_window(L"No Placement");
@@ -23,8 +21,6 @@ TEST_F(EngineTest, APassListsTitledWindowsInZOrderWithStateAndImageButNotTheMain
         expected.push_back({L"Owned", image, true, MINIMIZED,
                             system.add_window({L"Owned", true, MINIMIZED, foreign, process})});
     }
-    expected.push_back(
-        {L"Tab", L"App.EXE", true, NORMAL, system.add_window({L"Tab", true, NORMAL, 0, process})});
     WindowHandle owner = host.main; // the owner walk gives up after 256 steps, or at a loop
     for (int depth = 1; depth <= 256; ++depth)
         owner = system.add_window({depth >= 255 ? L"Deep" : L"", true, NORMAL, owner});
@@ -37,16 +33,14 @@ TEST_F(EngineTest, APassListsTitledWindowsInZOrderWithStateAndImageButNotTheMain
 
     const int refreshes = host.page_refreshes; // the page is drawn again only after a change
     settle();
+    host.main = 0; // before the main window exists, every titled window is listed
+    settle();
+    EXPECT_EQ(model.windows.count(), static_cast<int>(expected.size()) + 2);
+    EXPECT_EQ(host.page_refreshes, refreshes + 1);
+    host.shown = false;
     system.window(unreadable).visible = false;
     settle();
-    EXPECT_EQ(host.page_refreshes, refreshes + 1);
-    EXPECT_EQ(system.image_path_reads, 4 * 3); // once per process and pass
-    host.main = 0; // before the main window exists, every titled window is listed
-    host.shown = false;
-    settle();
-    EXPECT_EQ(model.windows.count(), static_cast<int>(expected.size()) + 4);
-    EXPECT_EQ(host.page_refreshes, refreshes + 1);
-    EXPECT_TRUE(host.refresh_timer_running);
+    EXPECT_TRUE(host.page_refreshes == refreshes + 1 && host.refresh_timer_running);
 }
 
 TEST_F(EngineTest, ShowingRestoresTheFormerStateAndGroupsAndTheirKeysShowOnlyWhatThisProgramHid) {
@@ -77,15 +71,12 @@ TEST_F(EngineTest, ShowingRestoresTheFormerStateAndGroupsAndTheirKeysShowOnlyWha
     engine.on_hot_key(toggle); // still counts its group as shown, so it hides
     EXPECT_FALSE(is_shown(editor) || is_shown(chat) || is_shown(mail));
 
-    // After a pass, SW_SHOW lets the system bring back the state it kept; until then the
-    // record holds the state the window was in. A minimised last window is restored.
+    // After a pass, SW_SHOW lets the system bring back the state it kept; a minimised last
+    // window is restored.
     engine.show_group(0);
     EXPECT_EQ(system.show_requests.back(), (ShowRequest{mail, SHOW}));
     EXPECT_TRUE(is_shown(editor) && is_shown(chat) && !is_shown(elsewhere));
     settle();
-    hide(editor);
-    engine.show_window(index_of(editor));
-    EXPECT_EQ(system.show_requests.back(), (ShowRequest{editor, MAXIMIZED}));
     hide(chat);
     settle();
     engine.show_windows({index_of(chat)});
@@ -108,12 +99,6 @@ TEST_F(EngineTest, ShowingRestoresTheFormerStateAndGroupsAndTheirKeysShowOnlyWha
             engine.on_hot_key(presses[i].first);
         EXPECT_EQ(is_shown(editor), presses[i].second) << i;
     }
-    hide(mail);
-    settle();
-    system.close_window(mail); // a last window that is gone is not brought forward
-    const auto brought_forward = system.foreground_requests;
-    engine.show_windows({index_of(mail)});
-    EXPECT_EQ(system.foreground_requests, brought_forward);
 }
 
 TEST_F(EngineTest, ATimerShowsOnlyTheWindowsStillOnItsListAndShowingTakesAWindowOffEveryList) {
@@ -129,15 +114,15 @@ TEST_F(EngineTest, ATimerShowsOnlyTheWindowsStillOnItsListAndShowingTakesAWindow
     engine.show_window(index_of(mail)); // shown from a tab, then hidden by a group
     hide(mail);
     system.close_window(chat);
+    engine.show_windows({index_of(chat)}); // a last window that is gone is not brought forward
     settle();
     system.show_requests.clear();
+    EXPECT_TRUE(engine.has_owner(model.windows.record(index_of(editor))));
     engine.show_windows_of_owner(timer + 1);
     engine.show_windows_of_owner(timer);
     EXPECT_EQ(system.show_requests, (std::vector<ShowRequest>(2, {editor, show_command::SHOW})));
     EXPECT_FALSE(engine.has_owner(model.windows.record(index_of(mail))) || is_shown(mail));
-    hide(editor, timer + 1);
-    settle();
-    EXPECT_TRUE(engine.has_owner(model.windows.record(index_of(editor))));
+    EXPECT_TRUE(system.foreground_requests.empty());
 }
 
 TEST_F(EngineTest, QueriesAndEventsLeaveIgnoredWindowsAndThoseAnotherProgramHid) {
@@ -179,8 +164,8 @@ TEST_F(EngineTest, QueriesAndEventsLeaveIgnoredWindowsAndThoseAnotherProgramHid)
     EXPECT_TRUE(is_shown(editor));
     EXPECT_FALSE(is_shown(elsewhere) || is_shown(start) || is_shown(mail));
     press(EVENT_TOGGLE_ALL_WINDOWS);
-    EXPECT_FALSE(is_shown(editor) || !is_shown(notepad));
+    EXPECT_FALSE(is_shown(editor));
     press(EVENT_TOGGLE_ALL_WINDOWS);
-    EXPECT_TRUE(is_shown(editor) && host.main_window_hides == 3);
+    EXPECT_TRUE(is_shown(editor) && is_shown(notepad) && host.main_window_hides == 3);
     EXPECT_FALSE(is_shown(mail) || is_shown(start) || is_shown(elsewhere));
 }
