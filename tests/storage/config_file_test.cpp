@@ -77,6 +77,7 @@ TEST(ConfigFile, ReadsEachFileInItsEncodingWritesWhatItsTextNeedsAndRefusesHosti
                       std::pair(std::wstring(L"kept"), std::size_t{0}));
             continue;
         }
+        ASSERT_NE(file.root().find_child(L"rule"), nullptr);
         EXPECT_EQ(file.root().find_child(L"rule")->find_property(L"phrase")->get_value(), c.phrase);
         if (!c.saved.empty()) {
             ASSERT_TRUE(file.save(path));

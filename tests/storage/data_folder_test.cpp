@@ -20,10 +20,14 @@ std::string list_file(const std::string& declaration, const std::string& list,
     return text + "    </" + list + ">\n</settings>\n";
 }
 
-std::string settings_file(const std::string& position, const std::string& size, bool updates) {
-    return SINGLE_BYTE + "<settings>\n    <window>\n        <position " + position +
-           " />\n        <size " + size + " />\n    </window>\n    <options build_number=\"0\" " +
-           "check_updates=\"" + (updates ? "true" : "false") + "\" />\n</settings>\n";
+std::string settings_file(int x, int y, bool maximized, int width, int height, bool updates) {
+    const auto text = [](auto value) { return "\"" + std::to_string(value) + "\""; };
+    const auto flag = [](bool value) { return value ? std::string("\"true\"") : "\"false\""; };
+    return SINGLE_BYTE + "<settings>\n    <window>\n        <position x=" + text(x) +
+           " y=" + text(y) + " />\n        <size maximized=" + flag(maximized) +
+           " x=" + text(width) + " y=" + text(height) +
+           " />\n    </window>\n    <options build_number=\"0\" check_updates=" + flag(updates) +
+           " />\n</settings>\n";
 }
 
 // What a start-up logs, loading settings, ignore list, groups, hot keys and timers in this order.
@@ -67,9 +71,7 @@ TEST(DataFolderRuns, FirstRunStartsFromDefaultsAndEachLaterRunLoadsWhatThePrevio
     EXPECT_EQ(first_log.lines(), start_up_lines(root, {L"-", L"-", L"-", L"-", L"-"}));
     EXPECT_FALSE(folder.exists("ignore_list.xml") || folder.exists("groups.xml") ||
                  folder.exists("hotkeys.xml") || folder.exists("timers.xml"));
-    EXPECT_EQ(
-        folder.read("settings.xml"),
-        settings_file("x=\"500\" y=\"200\"", "maximized=\"false\" x=\"480\" y=\"560\"", true));
+    EXPECT_EQ(folder.read("settings.xml"), settings_file(500, 200, false, 480, 560, true));
     std::wstring defaults;
     for (int i = 0; i < model.group_count(); ++i)
         defaults += std::to_wstring(model.group(i).id()) + L" " + model.group(i).name() + L", ";
@@ -114,7 +116,7 @@ TEST(DataFolderRuns, FirstRunStartsFromDefaultsAndEachLaterRunLoadsWhatThePrevio
         {"timers.xml", list_file(SINGLE_BYTE, "timers", {
             "<rule duration_h=\"8\" duration_m=\"0\" duration_s=\"0\" enabled=\"true\" group_id=\"3\" start_h=\"9\" start_m=\"45\" start_s=\"0\" type=\"0\" />",
             "<rule duration_h=\"8\" duration_m=\"0\" duration_s=\"0\" enabled=\"false\" group_id=\"3\" start_h=\"0\" start_m=\"0\" start_s=\"0\" type=\"1\" />"})},
-        {"settings.xml", settings_file("x=\"500\" y=\"200\"", "maximized=\"true\" x=\"480\" y=\"560\"", true)}};
+        {"settings.xml", settings_file(500, 200, true, 480, 560, true)}};
     // clang-format on
     for (const auto& [name, bytes] : saved)
         EXPECT_EQ(folder.read(name), bytes) << name;
@@ -149,18 +151,14 @@ TEST(DataFolderRuns, FirstRunStartsFromDefaultsAndEachLaterRunLoadsWhatThePrevio
                                     L""}));
     EXPECT_EQ(std::pair(loaded.hot_key_count(), loaded.hot_key(0).group_id), std::pair(1, 3));
     third.save(loaded);
-    EXPECT_EQ(
-        folder.read("settings.xml"),
-        settings_file("x=\"3000\" y=\"-20\"", "maximized=\"false\" x=\"1000\" y=\"800\"", false));
+    EXPECT_EQ(folder.read("settings.xml"), settings_file(3000, -20, false, 1000, 800, false));
 
     // A broken settings file is replaced at once by the defaults, options included; small screens
     // get four fifths of their size, but not less than 400 pixels.
     folder.write("settings.xml", "<settings><options check_updates='false'>");
     screen = {450, 1000};
     run().load(loaded);
-    EXPECT_EQ(
-        folder.read("settings.xml"),
-        settings_file("x=\"500\" y=\"200\"", "maximized=\"false\" x=\"400\" y=\"800\"", true));
+    EXPECT_EQ(folder.read("settings.xml"), settings_file(500, 200, false, 400, 800, true));
 
     // Without its folder nothing loads or saves, and each save says so, in the order of exit.
     std::filesystem::remove_all(folder.path());
