@@ -29,7 +29,6 @@ struct user {
         return index == CB_ERR ? L"" : entry(dialog, id, index, CB_GETLBTEXT);
     }
 
-    // A list box line picked with the mouse or the keyboard.
     static void select_line(HWND dialog, int id, int line) {
         SendMessageW(GetDlgItem(dialog, id), LB_SETCURSEL, static_cast<WPARAM>(line), 0);
         tell(dialog, id, LBN_SELCHANGE);
@@ -58,7 +57,8 @@ private:
 // Works the modal windows the code under test opens, from inside their modal loops: a thread
 // timer runs each step on the shown window of this thread with the step's caption. Steps post
 // their clicks, so a dialog a click opens is running before the next step starts. 20 seconds
-// after the last step was added every window the thread shows is closed, so a failing test ends.
+// after the last step was added every window the thread shows is closed, one that no step
+// expects too, so a failing test ends.
 class ModalScript {
 public:
     using Action = std::function<void(HWND window)>;
@@ -86,8 +86,10 @@ public:
 
     // Runs `open`, which opens the windows of the steps; steps not all run fail the test.
     template <typename Open> void run(Open&& open) {
+        running_ = true;
         open();
-        EXPECT_TRUE(finished()) << "stopped after " << steps_run_;
+        running_ = false;
+        EXPECT_TRUE(finished()) << steps_.size() << " steps not run";
     }
 
     bool finished() const { return steps_.empty() && !timed_out_; }
@@ -95,7 +97,7 @@ public:
 private:
     static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
         ModalScript* self = active_;
-        if (self == nullptr || self->steps_.empty()) {
+        if (self == nullptr || (self->steps_.empty() && !self->running_)) {
             return;
         }
         self->timed_out_ = self->timed_out_ || GetTickCount64() > self->deadline_;
@@ -107,11 +109,11 @@ private:
             }
             if (self->timed_out_) {
                 PostMessageW(window, WM_CLOSE, 0, 0);
-            } else if (user::text_of(window) == self->steps_.front().first) {
+            } else if (!self->steps_.empty() &&
+                       user::text_of(window) == self->steps_.front().first) {
                 // Taken off first: the step may start a modal loop in which this timer ticks.
                 const auto [caption, action] = std::move(self->steps_.front());
                 self->steps_.pop_front();
-                ++self->steps_run_;
                 self->opener_ = std::exchange(self->last_window_, window);
                 action(window);
                 return;
@@ -122,9 +124,9 @@ private:
     static inline ModalScript* active_ = nullptr;
     UINT_PTR timer_ = SetTimer(nullptr, 0, 10, &ModalScript::tick);
     ULONGLONG deadline_ = 0;
+    bool running_ = false;
     bool timed_out_ = false;
     std::deque<std::pair<std::wstring, Action>> steps_;
-    int steps_run_ = 0;
     // The windows of the last step and of the one before it.
     HWND last_window_ = nullptr;
     HWND opener_ = nullptr;

@@ -124,7 +124,6 @@ protected:
     bool enabled(int page, int button) const { return IsWindowEnabled(control(page, button)); }
     void press_key(int page, WORD key) const { SendMessageW(list(page), WM_KEYDOWN, key, 0); }
 
-    // The texts of one column, in display order.
     Texts column(int page, int column_index = 0) const {
         Texts texts;
         for (int row = 0; row < ListView_GetItemCount(list(page)); ++row) {
