@@ -52,7 +52,6 @@ public:
 
     std::vector<ShowRequest> show_requests;
     std::vector<WindowHandle> foreground_requests;
-    int image_path_reads = 0;
 
     std::vector<WindowHandle> top_level_windows() override { return z_order_; }
     bool window_exists(WindowHandle window) override { return windows_.contains(window); }
@@ -64,7 +63,6 @@ public:
     WindowHandle parent(WindowHandle window) override { return find(window).parent; }
     std::uint32_t process_id(WindowHandle window) override { return find(window).process_id; }
     std::wstring process_image_path(std::uint32_t process_id) override {
-        ++image_path_reads;
         return image_paths_.contains(process_id) ? image_paths_[process_id] : std::wstring();
     }
     // Carries the request out as the system would.
