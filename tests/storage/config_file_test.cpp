@@ -51,7 +51,7 @@ TEST(ConfigFile, ReadsEachFileInItsEncodingWritesWhatItsTextNeedsAndRefusesHosti
         {"<s><rule phrase='d'/>" + nest(MAX_ELEMENT_DEPTH - 1) + "</s>", L"d", ""},
         {"<s><rule phrase='d'/>" + nest(MAX_ELEMENT_DEPTH) + "</s>", L"", ""},
         {"<s><rule phrase='c'/><!--" + nest(400) + "--><![CDATA[" + nest(400) + "]]></s>", L"c", ""},
-        {repeated("<rule phrase='/>/>'>", MAX_ELEMENT_DEPTH + 1), L"", ""},
+        {repeated("<rule phrase='/>/>'>", MAX_ELEMENT_DEPTH + 1) + repeated("</rule>", MAX_ELEMENT_DEPTH + 1), L"", ""},
         {"<s>" + widest + " phrase='w'/></s>", L"w", ""}, {"<s>" + widest + " a='b' phrase='w'/></s>", L"", ""},
         {"<s><rule phrase='big'/>" + std::string(MAX_CONFIG_FILE_SIZE - 27, ' ') + "</s>", L"big", ""},
         {"<s><rule phrase='big'/>" + std::string(MAX_CONFIG_FILE_SIZE - 26, ' ') + "</s>", L"", ""},
