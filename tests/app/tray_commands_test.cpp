@@ -36,18 +36,23 @@ protected:
 // A longer list would hand its entries identifiers of the next range: the 1,001st group's
 // "Hide" entry would be the first group's "Show".
 TEST_F(TrayMenuCommands, EverySubmenuStopsAtAThousandEntriesSoNoIdentifierReachesTheNextRange) {
+    std::vector<WindowHandle> windows;
     for (int k = 0; k <= 1000; ++k) {
         model.add_group(make_group(
             k, {title_pattern(Pattern::EXACTLY_MATCHES, L"Window " + std::to_wstring(k))}));
-        add_window(L"Window " + std::to_wstring(k));
+        windows.push_back(add_window(L"Window " + std::to_wstring(k)));
+        model.add_timer({.group_id = k});
     }
     choose(tray_menu_id::HIDE_ALL_WINDOWS);
     const TrayMenuContent all_hidden = choose(tray_menu_id::SHOW_WINDOW_BASE + 999);
     EXPECT_EQ(all_hidden.groups.size(), 1000u);
+    EXPECT_EQ(all_hidden.timers.size(), 1000u);
     ASSERT_EQ(all_hidden.windows_to_show.size(), 1000u);
     EXPECT_EQ(all_hidden.windows_to_show.back(), L"Window 999");
     const TrayMenuContent one_shown = choose(tray_menu_id::HIDE_GROUP_BASE + 999);
     ASSERT_EQ(one_shown.windows_to_hide, std::vector<std::wstring>{L"Window 999"});
+    choose(tray_menu_id::SHOW_GROUP_BASE + 999);
+    EXPECT_TRUE(is_shown(windows[999]));
 }
 
 TEST_F(TrayMenuCommands, WindowEntriesFollowTheirWindowWhenTheRecordsChangeMeanwhile) {

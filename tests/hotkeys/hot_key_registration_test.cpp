@@ -88,6 +88,11 @@ TEST_F(HotKeys, AnEditorTestsAgainstTheOtherHotKeysAndCancellingLeavesTheRegistr
     const auto ids_before = registration.registered_ids();
     const auto held_before = system.held;
     registration.unregister_hot_keys();
+    {
+        HotKeyRegistration until_exit{model, system, system};
+        until_exit.register_hot_keys();
+    }
+    EXPECT_TRUE(system.held.empty()) << "the program's exit gives every combination back";
 
     // A hot key never clashes with its own record.
     HotKey edited = model.hot_key(0);
