@@ -60,9 +60,7 @@ TEST_F(HiddenWindowJournalTest, TheNextRunTakesBackOnlyWindowsStillHiddenAsRecor
     EXPECT_THAT(log.lines(),
                 Contains(L"Recovered 2 hidden windows from the previous run.").Times(1));
     EXPECT_EQ(on_disk(), (std::vector<WindowHandle>{editor, mail}));
-    std::vector<int> indices;
-    next_engine.find_hidden_matches(match_all_pattern(), false, indices, true);
-    next_engine.show_windows(indices);
+    next_engine.on_hot_key(next_model.event_hot_key(EVENT_SHOW_ALL_WINDOWS).id);
     EXPECT_TRUE(is_shown(editor) && is_shown(mail) && !is_shown(new_process) &&
                 !is_shown(new_image));
     EXPECT_TRUE(on_disk().empty());

@@ -21,13 +21,12 @@ TEST_F(EngineTest, APassListsTitledWindowsInZOrderWithStateAndImageButNotTheMain
         expected.push_back({L"Owned", image, true, MINIMIZED,
                             system.add_window({L"Owned", true, MINIMIZED, foreign, process})});
     }
-    WindowHandle owner = host.main; // the owner walk gives up after 256 steps, or at a loop
+    WindowHandle owner = host.main; // the owner walk gives up after 256 steps
     for (int depth = 1; depth <= 256; ++depth)
         owner = system.add_window({depth >= 255 ? L"Deep" : L"", true, NORMAL, owner});
     expected.push_back({L"Deep", L"(Unknown)", true, NORMAL, owner});
-    const auto loop = add_window(std::wstring(5000, L'x'));
-    system.window(loop).parent = loop;
-    expected.push_back({std::wstring(4095, L'x'), L"(Unknown)", true, NORMAL, loop});
+    const auto long_title = add_window(std::wstring(5000, L'x'));
+    expected.push_back({std::wstring(4095, L'x'), L"(Unknown)", true, NORMAL, long_title});
     EXPECT_TRUE(engine.enumerate_windows());
     EXPECT_EQ(model.windows.records, expected);
 
