@@ -14,7 +14,6 @@ using ::testing::StartsWith;
 class HiddenWindowJournalTest : public EngineTest {
 protected:
     HiddenWindowJournalTest() {
-        system.window(editor).show_state = show_command::MAXIMIZED;
         settle();
         engine.keep_journal(journal);
     }
@@ -70,7 +69,6 @@ TEST_F(HiddenWindowJournalTest, TheFileIsWrittenOncePerActionOrPassAndOnlyWhenTh
     const auto chat = add_process_window(L"Chat - Messenger", L"messenger.exe");
     hide_all();
     EXPECT_EQ(on_disk(), (std::vector<WindowHandle>{editor, mail, chat}));
-    EXPECT_EQ(journal.entries()[0].show_cmd, show_command::MAXIMIZED);
     engine.show_window(index_of(editor));
     system.close_window(chat);
     settle();

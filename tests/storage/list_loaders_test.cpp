@@ -93,13 +93,12 @@ TEST(ListLoaders, EachLoaderTakesGoodRulesAndSkipsFaultyOnesWithALineButNeedsIts
     } cases[] = {
         {into_model<read_ignore_list>, "<any><other/><ignore_list><note/>"
          "<rule phrase='Start' compare='4' applies_to='0' case_sensitive='false'/>"
-         "<rule phrase='a' compare='4' applies_to='0'/><rule compare='4' applies_to='0' case_sensitive='0'/>"
+         "<rule compare='4' applies_to='0' case_sensitive='0'/>"
          "<rule phrase='x.exe' compare='2' applies_to='1' case_sensitive='TRUE'/>"
-         "<rule phrase='odd' compare='9' applies_to='7' case_sensitive='1'/>"
-         "<rule phrase='y' compare='1' applies_to='0' case_sensitive='yes'/></ignore_list>"
+         "<rule phrase='odd' compare='9' applies_to='7' case_sensitive='1'/></ignore_list>"
          "<ignore_list><rule phrase='second' compare='4' applies_to='0' case_sensitive='0'/></ignore_list></any>",
-         true, {2, L"Unable to load ignore pattern, missing or invalid data."},
-         L"ignore (4,0)Start\nignore (2,1,cs)x.exe\nignore (9,7,cs)odd\nignore (1,0)y\n"},
+         true, {L"Unable to load ignore pattern, missing or invalid data."},
+         L"ignore (4,0)Start\nignore (2,1,cs)x.exe\nignore (9,7,cs)odd\n"},
         {into_model<read_ignore_list>, "<settings><ignore_list/></settings>", true, {}, L""},
         {into_model<read_ignore_list>, "<settings><groups/></settings>", false,
          {L"Unable to load ignore patterns, invalid data file."}, L""},
