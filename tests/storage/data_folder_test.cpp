@@ -46,11 +46,10 @@ std::vector<std::wstring> start_up_lines(const std::wstring& folder,
         if (outcomes[i] == L"-")
             lines.insert(lines.end(), {L"Unable to load file: " + path + L".",
                                        L"Unable to load configuration: " + path, files[i][2]});
-        else
-            lines.insert(lines.end(),
-                         outcomes[i].empty()
-                             ? std::initializer_list<std::wstring>{files[i][1]}
-                             : std::initializer_list<std::wstring>{outcomes[i], files[i][1]});
+        else if (!outcomes[i].empty())
+            lines.push_back(outcomes[i]);
+        if (outcomes[i] != L"-")
+            lines.push_back(files[i][1]);
     }
     return lines;
 }
