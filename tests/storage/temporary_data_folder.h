@@ -19,5 +19,4 @@ public:
         std::ifstream stream(path() / name, std::ios::binary);
         return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
     }
-    bool exists(const std::string& name) const { return std::filesystem::exists(path() / name); }
 };
