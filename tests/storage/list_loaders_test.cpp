@@ -27,12 +27,12 @@ bool into_model(const engine::config_element& root, std::wostringstream& out) {
     const bool result = read(root, model);
     for (const Pattern& pattern : model.ignore_patterns())
         out << L"ignore" << loader_pattern_text(pattern) << L"\n";
-    for (int i = 0; i < model.group_count(); ++i) {
+    for (int i = 0; read == read_groups && i < model.group_count(); ++i) {
         const Group group = model.group(i);
-        out << (group.patterns().empty() ? L"" : std::to_wstring(group.id()) + L" " + group.name());
+        out << group.id() << L" " << group.name();
         for (const Pattern& pattern : group.patterns())
             out << loader_pattern_text(pattern);
-        out << (group.patterns().empty() ? L"" : L"\n");
+        out << L"\n";
     }
     for (int i = -EVENT_COUNT; i < model.hot_key_count(); ++i) {
         const HotKey k = i < 0 ? model.event_hot_key(i + EVENT_COUNT) : model.hot_key(i);
