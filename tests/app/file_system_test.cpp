@@ -1,6 +1,6 @@
 #include "app/diagnostic_log.h"
 #include "app/file_system.h"
-#include "app/temporary_folder.h"
+#include "harness/temporary_folder.h"
 
 #include <gtest/gtest.h>
 

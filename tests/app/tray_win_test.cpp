@@ -1,6 +1,6 @@
 #include "app/main_window_win.h"
-#include "app/temporary_folder.h"
 #include "app/tray_win.h"
+#include "harness/temporary_folder.h"
 #include "model/data_model.h"
 #include "storage/settings.h"
 

@@ -1,7 +1,7 @@
 #include "engine/hidden_window_journal.h"
 
-#include "app/temporary_folder.h"
 #include "engine/engine_fixture.h"
+#include "harness/temporary_folder.h"
 #include "storage/log_tail.h"
 
 #include <gmock/gmock.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/temporary_folder.h"
+#include "harness/temporary_folder.h"
 
 #include <fstream>
 #include <iterator>
