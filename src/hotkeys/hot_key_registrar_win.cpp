@@ -2,7 +2,9 @@
 
 bool Win32HotKeyRegistrar::register_hot_key(std::uint32_t id, std::uint32_t modifiers,
                                             std::uint32_t key_code) {
-    return RegisterHotKey(window_, static_cast<int>(id), modifiers, key_code) != 0;
+    // Held down, a combination is one press: a toggle would otherwise flip its group back and
+    // forth with the keyboard's repeat.
+    return RegisterHotKey(window_, static_cast<int>(id), modifiers | MOD_NOREPEAT, key_code) != 0;
 }
 
 void Win32HotKeyRegistrar::unregister_hot_key(std::uint32_t id) {
