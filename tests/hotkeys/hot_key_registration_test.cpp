@@ -83,7 +83,7 @@ TEST_F(HotKeys, AnEditorTestsAgainstTheOtherHotKeysAndCancellingLeavesTheRegistr
     add_group_hot_key(ctrl(KEY_A));
     add_group_hot_key({.mod_ctrl = true, .mod_alt = true, .key_code = KEY_A}); // held elsewhere
     model.set_event_hot_key(EVENT_SHOW_ALL_WINDOWS, ctrl(KEY_F5));
-    system.held_elsewhere.insert({3, KEY_A});
+    system.held_elsewhere.insert({0x4003, KEY_A});
     registration.register_hot_keys();
     const auto ids_before = registration.registered_ids();
     const auto held_before = system.held;
