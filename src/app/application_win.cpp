@@ -19,9 +19,9 @@ bool Application::initialise() {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
     load_program_icon();
-    if (!main_window.create(*this, model))
+    journal.emplace(files->hidden_windows_path(), Win32WindowSystem().boot_session());
+    if (!main_window.create(*this, model, &*journal))
         return false;
-    start_journal();
 
     initialised = true;
     write_log(diagnostic_messages(), files->log_path());
@@ -59,11 +59,6 @@ void Application::load_data() {
         warning_box(nullptr, L"Critical Error",
                     L"Unable to load or create settings.  Please check read-only status.");
     }
-}
-
-void Application::start_journal() {
-    journal.emplace(files->hidden_windows_path(), Win32WindowSystem().boot_session());
-    main_window.engine().keep_journal(*journal);
 }
 
 void Application::load_program_icon() {

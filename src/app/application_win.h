@@ -38,7 +38,6 @@ private:
     void find_directories();
     void load_data();
     void load_program_icon();
-    void start_journal();
 
     bool initialised = false;
     UniqueIcon small_icon;

@@ -35,12 +35,17 @@ MainWindow::~MainWindow() {
     destroy();
 }
 
-bool MainWindow::create(engine::main_window_owner& owner, DataModel& model) {
+bool MainWindow::create(engine::main_window_owner& owner, DataModel& model,
+                        HiddenWindowJournal* journal) {
     destroy();
     owner_ = &owner;
     model_ = &model;
     engine_ = std::make_unique<WindowEngine>(model, window_system_, *this, waiter_);
     scheduler_ = std::make_unique<TimerScheduler>(model, *engine_, *this, clock_);
+    // Before the hot keys are registered: a refused one's box runs a message loop, in which
+    // hot keys and ticks already hide windows.
+    if (journal)
+        scheduler_->keep_journal(*journal);
     dialog_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAIN), nullptr,
                                  dialog_procedure, reinterpret_cast<LPARAM>(this));
     if (!dialog_)
@@ -83,11 +88,9 @@ bool MainWindow::confirm_exit(bool silent) {
 
 bool MainWindow::ask_about_hidden_windows(bool silent) {
     exiting_ = true;
-    if (!engine_)
-        return true;
-    const std::vector<WindowRecord>& records = model_->windows.records;
-    const auto hidden = [this](const WindowRecord& record) { return hidden_this_session(record); };
-    if (std::none_of(records.begin(), records.end(), hidden))
+    // Asked of the register, not of the records: a hidden window that lost its title has
+    // none.
+    if (!engine_ || engine_->held_hidden_windows().empty())
         return true;
 
     if (!silent) {
@@ -100,11 +103,7 @@ bool MainWindow::ask_about_hidden_windows(bool silent) {
             return false;
         }
     }
-    const WindowEngine::Action action(*engine_);
-    for (int index = 0; index < static_cast<int>(records.size()); ++index) {
-        if (hidden_this_session(records[index]))
-            engine_->show_window(index);
-    }
+    engine_->show_held_windows();
     return true;
 }
 
@@ -306,8 +305,4 @@ int MainWindow::placement_show_state() const {
     if (!dialog_ || !GetWindowPlacement(dialog_, &placement))
         return SW_HIDE;
     return static_cast<int>(placement.showCmd);
-}
-
-bool MainWindow::hidden_this_session(const WindowRecord& record) const {
-    return !record.visible && engine_->was_hidden_this_session(record.hwnd);
 }

@@ -53,8 +53,10 @@ public:
 
     // Builds the dialog at its saved placement with its pages (the hot keys page registers the
     // hot keys, a box for each one the system refuses), takes the first window snapshot and
-    // shows the dialog. False when the dialog cannot be created.
-    bool create(engine::main_window_owner& owner, DataModel& model);
+    // shows the dialog. With a journal, first takes back what an earlier run left hidden and
+    // keeps the journal from then on. False when the dialog cannot be created.
+    bool create(engine::main_window_owner& owner, DataModel& model,
+                HiddenWindowJournal* journal = nullptr);
     void destroy();
 
     // Offers to show the windows this run hid (shows them without asking when `silent`).
@@ -113,7 +115,6 @@ private:
     void restore_placement();
     void layout();
     int placement_show_state() const;
-    bool hidden_this_session(const WindowRecord& record) const;
 
     bool initialised_ = false;
     bool exiting_ = false;

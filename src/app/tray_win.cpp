@@ -41,7 +41,35 @@ void Tray::show_main_window() {
     host_.refresh_current_page();
 }
 
+namespace {
+
+// The window of this thread that is enabled while its owner is not: the innermost open modal
+// dialog or box.
+BOOL CALLBACK find_modal_window(HWND window, LPARAM found) {
+    const HWND owner = GetWindow(window, GW_OWNER);
+    if (owner != nullptr && !IsWindowEnabled(owner) && IsWindowEnabled(window) &&
+        IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
 void Tray::run_tray_menu() {
+    // A modal editor works on a copy of what the menu could change meanwhile (a timer switched
+    // from the menu would be switched back by the editor's OK), so while one is open the menu
+    // is refused and the editor brought forward instead.
+    if (!IsWindowEnabled(main_dialog_)) {
+        HWND modal = nullptr;
+        EnumThreadWindows(GetCurrentThreadId(), find_modal_window,
+                          reinterpret_cast<LPARAM>(&modal));
+        if (modal != nullptr) {
+            SetForegroundWindow(modal);
+        }
+        return;
+    }
     commands_.run_menu([this](const TrayMenuContent& content) {
         menu_.fill(content);
         return menu_.choose(main_dialog_);

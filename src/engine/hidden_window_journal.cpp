@@ -38,7 +38,8 @@ void HiddenWindowJournal::record_shown(WindowHandle window) {
     }
 }
 
-void HiddenWindowJournal::keep_windows_of(const std::vector<WindowRecord>& records) {
+void HiddenWindowJournal::keep_windows_of(const std::vector<WindowRecord>& records,
+                                          const std::set<WindowHandle>& untitled) {
     if (entries_.empty()) {
         return;
     }
@@ -46,9 +47,12 @@ void HiddenWindowJournal::keep_windows_of(const std::vector<WindowRecord>& recor
     for (const auto& record : records) {
         image_names.try_emplace(record.hwnd, &record.image_name);
     }
-    const auto gone = [&image_names](const HiddenWindowEntry& entry) {
+    const auto gone = [&image_names, &untitled](const HiddenWindowEntry& entry) {
         const auto found = image_names.find(entry.hwnd);
-        return found == image_names.end() || *found->second != entry.image_name;
+        if (found == image_names.end()) {
+            return !untitled.contains(entry.hwnd);
+        }
+        return *found->second != entry.image_name;
     };
     if (std::erase_if(entries_, gone) > 0) {
         changed_ = true;
@@ -59,12 +63,18 @@ void HiddenWindowJournal::flush() {
     if (!changed_) {
         return;
     }
-    changed_ = false;
-    write_hidden_windows(entries_, session_, file_.root());
+    write_hidden_windows(entries_, file_.root());
     // Entries are void after a restart of the system, so the file only has to outlive this
     // program, which the system's cache sees to; the flush to disk would be most of a hot
     // key's cost.
-    if (!write_file_atomically(path_, file_.to_document(), Durability::program_end)) {
+    if (write_file_atomically(path_, file_.to_document(), Durability::program_end)) {
+        changed_ = false;
+        failing_ = false;
+        return;
+    }
+    // Every pass tries again; a folder that stays unwritable is told of once.
+    if (!failing_) {
         log_path_message("Unable to save configuration: %s.", path_);
     }
+    failing_ = true;
 }

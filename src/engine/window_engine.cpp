@@ -5,6 +5,7 @@
 #include "engine/show_commands.h"
 
 #include <algorithm>
+#include <set>
 
 namespace {
 
@@ -83,9 +84,7 @@ bool WindowEngine::enumerate_windows() {
     auto& current = model_.windows.records;
     if (!same_windows(scratch_records_, current)) {
         current = scratch_records_;
-        if (journal_ != nullptr) {
-            journal_->keep_windows_of(current);
-        }
+        follow_changed_pass();
         refresh_page_if_shown();
     }
     host_.start_refresh_timer();
@@ -191,7 +190,7 @@ void WindowEngine::hide_window(int index, int owner) {
     windows_.show_async(record.hwnd, show_command::HIDE);
     list.hidden_register.record_hidden(record.hwnd, owner);
     if (journal_ != nullptr) {
-        journal_hidden_window(record);
+        journal_hidden_window(record, owner);
     }
 }
 
@@ -279,8 +278,60 @@ void WindowEngine::show_group(int group_index) {
 void WindowEngine::show_windows_of_owner(int owner) {
     const Action action(*this);
     for (const auto window : model_.windows.hidden_register.windows_of(owner)) {
-        show_window(model_.windows.find_index(window));
+        show_hidden_window(window);
     }
+}
+
+void WindowEngine::show_hidden_window(WindowHandle window) {
+    const int index = model_.windows.find_index(window);
+    if (index >= 0) {
+        show_window(index);
+        return;
+    }
+    // A window that lost its title has no record but is still this program's to show; its
+    // former state is not known, and SW_SHOW lets the system bring back what it kept.
+    const Action action(*this);
+    if (windows_.window_exists(window) && !windows_.is_visible(window)) {
+        windows_.show_async(window, show_command::SHOW);
+    }
+    model_.windows.hidden_register.record_shown(window);
+    if (journal_ != nullptr) {
+        journal_->record_shown(window);
+    }
+}
+
+std::vector<WindowHandle> WindowEngine::held_hidden_windows() const {
+    auto held = model_.windows.hidden_register.hidden_windows();
+    std::erase_if(held, [this](WindowHandle window) {
+        return !windows_.window_exists(window) || windows_.is_visible(window);
+    });
+    return held;
+}
+
+void WindowEngine::show_held_windows() {
+    const Action action(*this);
+    for (const auto window : held_hidden_windows()) {
+        show_hidden_window(window);
+    }
+}
+
+void WindowEngine::follow_changed_pass() {
+    auto& hidden = model_.windows.hidden_register;
+    for (const auto& record : model_.windows.records) {
+        if (hidden.notice_visibility(record.hwnd, record.visible) && journal_ != nullptr) {
+            journal_->record_shown(record.hwnd);
+        }
+    }
+    if (journal_ == nullptr) {
+        return;
+    }
+    std::set<WindowHandle> untitled;
+    for (const auto window : held_hidden_windows()) {
+        if (model_.windows.find_index(window) < 0) {
+            untitled.insert(window);
+        }
+    }
+    journal_->keep_windows_of(model_.windows.records, untitled);
 }
 
 void WindowEngine::set_group_toggle_state(int group_id, bool shown) {
@@ -334,10 +385,12 @@ bool WindowEngine::run_event_hot_key(int slot) {
     case EVENT_HIDE_ACTIVE_WINDOW:
     case EVENT_HIDE_ALL_EXCEPT_ACTIVE: {
         const bool hide_active = slot == EVENT_HIDE_ACTIVE_WINDOW;
-        if (windows_.foreground_window() == 0) {
+        // Read once: the active window can change, or go, between two reads.
+        const auto active = windows_.foreground_window();
+        if (active == 0) {
             return false;
         }
-        hide_visible_windows_by_activity(hide_active);
+        hide_visible_windows_by_activity(active, hide_active);
         if (!hide_active) {
             host_.hide_main_window();
         }
@@ -360,8 +413,7 @@ bool WindowEngine::run_event_hot_key(int slot) {
     return true;
 }
 
-void WindowEngine::hide_visible_windows_by_activity(bool hide_active) {
-    const auto active = windows_.foreground_window();
+void WindowEngine::hide_visible_windows_by_activity(WindowHandle active, bool hide_active) {
     std::vector<int> visible;
     find_visible_matches(match_all_pattern(), visible, true);
     std::erase_if(visible, [this, active, hide_active](int index) {
@@ -414,26 +466,49 @@ void WindowEngine::run_group_hot_key(const HotKey& hot_key) {
     }
 }
 
-void WindowEngine::journal_hidden_window(const WindowRecord& record) {
+void WindowEngine::journal_hidden_window(const WindowRecord& record, int owner) {
     const auto process_id = windows_.process_id(record.hwnd);
+    const auto created = process_id == 0 ? 0 : windows_.process_creation_time(process_id);
     // A window whose process cannot be told could never be taken back safely.
-    if (process_id == 0 || record.image_name == UNKNOWN_IMAGE_NAME) {
+    if (created == 0 || record.image_name == UNKNOWN_IMAGE_NAME) {
         return;
     }
-    journal_->record_hidden(
-        {record.hwnd, process_id, record.image_name, record.title, record.show_cmd});
+    // Timer ids are new in every run, so a timer's windows are written down with its group.
+    const int timer = owner == HiddenWindowRegister::NO_OWNER
+                          ? -1
+                          : model_.find_timer_index(static_cast<std::uint32_t>(owner));
+    const int group_id = timer < 0 ? -1 : model_.timer(timer).group_id;
+    journal_->record_hidden({record.hwnd, process_id, record.image_name, record.title,
+                             record.show_cmd, created, group_id});
 }
 
-int WindowEngine::keep_journal(HiddenWindowJournal& journal) {
+int WindowEngine::keep_journal(HiddenWindowJournal& journal,
+                               const std::function<int(int group_id)>& owner_for_group) {
     const Action action(*this);
     journal_ = &journal;
+    auto& hidden = model_.windows.hidden_register;
     int recovered = 0;
-    for (const auto& entry : journal.take_entries()) {
-        if (still_hidden_as_recorded(entry)) {
-            model_.windows.hidden_register.record_hidden(entry.hwnd,
-                                                         HiddenWindowRegister::NO_OWNER);
-            journal.record_hidden(entry);
-            ++recovered;
+    for (auto& entry : journal.take_entries()) {
+        if (!still_hidden_as_recorded(entry)) {
+            continue;
+        }
+        const int owner = entry.group_id >= 0 && owner_for_group ? owner_for_group(entry.group_id)
+                                                                 : HiddenWindowRegister::NO_OWNER;
+        if (owner == HiddenWindowRegister::NO_OWNER) {
+            entry.group_id = -1;
+        }
+        hidden.record_hidden(entry.hwnd, owner);
+        journal.record_hidden(entry);
+        ++recovered;
+    }
+    // Windows hidden before the journal came are written down now.
+    for (const auto window : hidden.hidden_windows()) {
+        const auto& entries = journal.entries();
+        const int index = model_.windows.find_index(window);
+        if (index >= 0 && std::none_of(entries.begin(), entries.end(),
+                                       [window](const auto& e) { return e.hwnd == window; })) {
+            journal_hidden_window(model_.windows.records[static_cast<std::size_t>(index)],
+                                  hidden.owner_of(window).value_or(HiddenWindowRegister::NO_OWNER));
         }
     }
     if (recovered > 0) {
@@ -450,6 +525,12 @@ bool WindowEngine::still_hidden_as_recorded(const HiddenWindowEntry& entry) {
     if (!windows_.window_exists(entry.hwnd) || windows_.is_visible(entry.hwnd) ||
         entry.image_name == UNKNOWN_IMAGE_NAME ||
         windows_.process_id(entry.hwnd) != entry.process_id) {
+        return false;
+    }
+    // Ids are reused; with its creation time the id names one process. An entry of the older
+    // format, without it, was checked against the boot when it was read.
+    if (entry.process_created != 0 &&
+        windows_.process_creation_time(entry.process_id) != entry.process_created) {
         return false;
     }
     ImageNameCache image_names;

@@ -11,6 +11,7 @@
 #include "model/pattern.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -66,6 +67,13 @@ public:
     void show_group(int group_index);
     // Shows the windows still held hidden under `owner`.
     void show_windows_of_owner(int owner);
+    // Shows a window this program hid, by its record or, when it has none since it lost its
+    // title, by its handle; either way it is released from every owner.
+    void show_hidden_window(WindowHandle window);
+    // The windows this program hid that are still there and not visible, titled or not: what
+    // the exit prompt asks about.
+    std::vector<WindowHandle> held_hidden_windows() const;
+    void show_held_windows();
     // Sets the state of every "Toggle Visibility" hot key of the group: `shown` true makes
     // the next press hide the group.
     void set_group_toggle_state(int group_id, bool shown);
@@ -73,12 +81,15 @@ public:
     // Carries out the hot key registered under `id`, between two settled passes.
     void on_hot_key(std::uint32_t id);
 
-    // Takes back the windows `journal` names that an earlier run of this boot session left
-    // hidden and that are still there: the same handle, not visible, in the same process and
-    // image. They count as hidden by this run from then on; the others are dropped. From now
-    // on the journal follows every change of the register and is written once at the end of
-    // each operation that changed it. Returns how many windows were taken back.
-    int keep_journal(HiddenWindowJournal& journal);
+    // Takes back the windows `journal` names that an earlier run left hidden and that are
+    // still there: the same handle, not visible, in the same process (id and creation time)
+    // and image. They count as hidden by this run from then on, under the owner that
+    // `owner_for_group` gives for the group of the timer that hid them (NO_OWNER for none);
+    // the others are dropped. Windows hidden before are written down too. From now on the
+    // journal follows every change of the register and is written once at the end of each
+    // operation that changed it. Returns how many windows were taken back.
+    int keep_journal(HiddenWindowJournal& journal,
+                     const std::function<int(int group_id)>& owner_for_group = {});
 
     // One user action for the journal: the changes of every operation made while it lives
     // are written together when the outermost action ends. Each operation above is an action
@@ -104,12 +115,15 @@ private:
     const std::wstring& image_name_of(std::uint32_t process_id, ImageNameCache& image_names) const;
     bool owned_by_main_window(WindowHandle window) const;
     bool still_hidden_as_recorded(const HiddenWindowEntry& entry);
-    void journal_hidden_window(const WindowRecord& record);
+    void journal_hidden_window(const WindowRecord& record, int owner);
+    // After a pass that changed the records: releases the windows their programs showed and
+    // drops the journal's entries of windows that are gone.
+    void follow_changed_pass();
     // False when the hot key's event needs an active window and there is none.
     bool run_hot_key(std::uint32_t id);
     bool run_event_hot_key(int slot);
     void run_group_hot_key(const HotKey& hot_key);
-    void hide_visible_windows_by_activity(bool hide_active);
+    void hide_visible_windows_by_activity(WindowHandle active, bool hide_active);
     void collect_visible_group_matches(const Group& group, std::vector<int>& indices) const;
     void collect_hidden_group_matches(const Group& group, std::vector<int>& indices) const;
 

@@ -35,6 +35,9 @@ public:
     // The image path of a process in the system's device form; empty when the process
     // cannot be opened for querying or its path cannot be read.
     virtual std::wstring process_image_path(std::uint32_t process_id) = 0;
+    // When the process was created, in 100-nanosecond units since 1601 (FILETIME); 0 when the
+    // process cannot be opened for so much.
+    virtual std::uint64_t process_creation_time(std::uint32_t process_id) = 0;
     // Asks for a ShowWindow command without waiting for the window's thread.
     virtual void show_async(WindowHandle window, int show_command) = 0;
     virtual WindowHandle foreground_window() = 0;

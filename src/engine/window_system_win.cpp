@@ -82,6 +82,23 @@ std::wstring Win32WindowSystem::process_image_path(std::uint32_t process_id) {
     return std::wstring(path, length);
 }
 
+std::uint64_t Win32WindowSystem::process_creation_time(std::uint32_t process_id) {
+    // The limited right is granted for elevated processes too.
+    const UniqueKernelHandle process(
+        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process_id));
+    FILETIME created = {};
+    FILETIME exited = {};
+    FILETIME kernel = {};
+    FILETIME user = {};
+    if (!process || !GetProcessTimes(process.get(), &created, &exited, &kernel, &user)) {
+        return 0;
+    }
+    ULARGE_INTEGER intervals = {};
+    intervals.LowPart = created.dwLowDateTime;
+    intervals.HighPart = created.dwHighDateTime;
+    return intervals.QuadPart;
+}
+
 void Win32WindowSystem::show_async(WindowHandle window, int show_command) {
     ShowWindowAsync(to_hwnd(window), show_command);
 }

@@ -15,6 +15,7 @@ public:
     WindowHandle parent(WindowHandle window) override;
     std::uint32_t process_id(WindowHandle window) override;
     std::wstring process_image_path(std::uint32_t process_id) override;
+    std::uint64_t process_creation_time(std::uint32_t process_id) override;
     void show_async(WindowHandle window, int show_command) override;
     WindowHandle foreground_window() override;
     void set_foreground_window(WindowHandle window) override;

@@ -8,6 +8,9 @@ constexpr std::uint32_t MODIFIER_ALT = 1;
 constexpr std::uint32_t MODIFIER_CONTROL = 2;
 constexpr std::uint32_t MODIFIER_SHIFT = 4;
 constexpr std::uint32_t MODIFIER_WIN = 8;
+// Held down, a combination is one press: a toggle would otherwise flip its group back and forth
+// with the keyboard's repeat.
+constexpr std::uint32_t MODIFIER_NO_REPEAT = 0x4000;
 
 bool is_empty(const HotKey& hot_key) {
     return hot_key.key_code == UNSPECIFIED_KEY && !hot_key.mod_ctrl && !hot_key.mod_alt &&
@@ -39,7 +42,7 @@ bool other_hot_key_has_combination(const HotKey& candidate, const DataModel& mod
 } // namespace
 
 std::uint32_t modifier_flags(const HotKey& hot_key) {
-    std::uint32_t flags = 0;
+    std::uint32_t flags = MODIFIER_NO_REPEAT;
     if (hot_key.mod_alt) {
         flags |= MODIFIER_ALT;
     }

@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-// The system's modifier flags for a hot key: Alt 1, Control 2, Shift 4, Windows key 8.
+// The system's modifier flags for a hot key: Alt 1, Control 2, Shift 4, Windows key 8, and
+// always no-repeat (0x4000).
 std::uint32_t modifier_flags(const HotKey& hot_key);
 
 inline constexpr const wchar_t* REFUSED_HOT_KEY_CAPTION = L"Hot Key Error";

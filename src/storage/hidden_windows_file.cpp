@@ -44,6 +44,7 @@ bool is_showing_command(std::int64_t command) {
 constexpr auto MAX_BOOT_TIME = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
 // Handles are written as unsigned decimals of the 64-bit build's width at most.
 constexpr auto MAX_HANDLE = static_cast<std::uint64_t>(std::numeric_limits<WindowHandle>::max());
+constexpr auto MAX_CREATION_TIME = MAX_BOOT_TIME;
 
 std::optional<engine::BootSession> read_session(const engine::config_element& rule) {
     const auto session_id =
@@ -73,7 +74,41 @@ std::optional<HiddenWindowEntry> read_entry(const engine::config_element& rule) 
     if (entry.image_name.empty()) {
         return std::nullopt;
     }
+    if (rule.has_properties({L"group_id"})) {
+        const auto group_id =
+            exact_integer(rule, L"group_id", std::numeric_limits<int>::max(), true);
+        if (!group_id || *group_id < -1) {
+            return std::nullopt;
+        }
+        entry.group_id = static_cast<int>(*group_id);
+    }
     return entry;
+}
+
+// A rule names its process by creation time, or in the older format its boot session; an
+// older rule of another boot is out of date, which `current` tells. None for a faulty rule.
+std::optional<std::optional<HiddenWindowEntry>> read_rule(const engine::config_element& rule,
+                                                          const engine::BootSession& current) {
+    auto entry = read_entry(rule);
+    if (!entry) {
+        return std::nullopt;
+    }
+    if (rule.has_properties({L"process_created"})) {
+        const auto created = exact_integer(rule, L"process_created", MAX_CREATION_TIME);
+        if (!created || *created == 0) {
+            return std::nullopt;
+        }
+        entry->process_created = static_cast<std::uint64_t>(*created);
+        return entry;
+    }
+    if (!rule.has_properties({L"session_id", L"boot_time"})) {
+        return std::nullopt;
+    }
+    const auto session = read_session(rule);
+    if (!session) {
+        return std::nullopt;
+    }
+    return engine::same_boot(*session, current) ? entry : std::nullopt;
 }
 
 } // namespace
@@ -92,26 +127,21 @@ bool read_hidden_windows(const engine::config_element& root, const engine::BootS
         return false;
     }
     for (const engine::config_element* rule : rules) {
-        if (!rule->has_properties({L"hwnd", L"process_id", L"image_name", L"title", L"show_cmd",
-                                   L"session_id", L"boot_time"})) {
+        const auto entry =
+            rule->has_properties({L"hwnd", L"process_id", L"image_name", L"title", L"show_cmd"})
+                ? read_rule(*rule, current)
+                : std::nullopt;
+        if (!entry) {
             log_message(L"Unable to load hidden window, missing or invalid data.");
-            continue;
-        }
-        const auto session = read_session(*rule);
-        const auto entry = read_entry(*rule);
-        if (!session || !entry) {
-            log_message(L"Unable to load hidden window, missing or invalid data.");
-            continue;
-        }
-        if (engine::same_boot(*session, current)) {
-            entries.push_back(*entry);
+        } else if (*entry) {
+            entries.push_back(**entry);
         }
     }
     return true;
 }
 
 void write_hidden_windows(const std::vector<HiddenWindowEntry>& entries,
-                          const engine::BootSession& session, engine::config_element& root) {
+                          engine::config_element& root) {
     root.clear_children();
     root.clear_properties();
     engine::config_element& list = root.add_child(L"hidden_windows");
@@ -122,7 +152,7 @@ void write_hidden_windows(const std::vector<HiddenWindowEntry>& entries,
         rule.property(L"image_name").set_value(entry.image_name);
         rule.property(L"title").set_value(entry.title);
         rule.property(L"show_cmd").set_int(entry.show_cmd);
-        rule.property(L"session_id").set_value(std::to_wstring(session.session_id));
-        rule.property(L"boot_time").set_value(std::to_wstring(session.boot_time));
+        rule.property(L"process_created").set_value(std::to_wstring(entry.process_created));
+        rule.property(L"group_id").set_int(entry.group_id);
     }
 }

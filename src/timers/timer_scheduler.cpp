@@ -28,6 +28,21 @@ void TimerScheduler::toggle_timer(int index) {
     if (!timer.enabled) {
         engine_.show_windows_of_owner(timer_owner(timer));
     }
+    host_.rebuild_current_page();
+}
+
+int TimerScheduler::keep_journal(HiddenWindowJournal& journal) {
+    const auto now = clock_.now();
+    return engine_.keep_journal(journal, [this, now](int group_id) {
+        for (int i = 0; i < model_.timer_count(); ++i) {
+            const auto timer = model_.timer(i);
+            if (timer.enabled && timer.group_id == group_id &&
+                in_period(timer, now.hour, now.minute, now.second)) {
+                return timer_owner(timer);
+            }
+        }
+        return HiddenWindowRegister::NO_OWNER;
+    });
 }
 
 void TimerScheduler::timer_tick() {

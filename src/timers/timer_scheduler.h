@@ -19,10 +19,16 @@ public:
     TimerScheduler& operator=(const TimerScheduler&) = delete;
 
     // Activates or deactivates timer `index`; a stopwatch starts counting now. A timer that
-    // is deactivated shows its windows at once. An index out of range does nothing.
+    // is deactivated shows its windows at once. The current page is rebuilt, so that the
+    // timers page's rows and button follow a switch from the tray. An index out of range does
+    // nothing.
     void toggle_timer(int index);
     // The work of one tick of the refresh timer; nothing while the exit prompt is open.
     void timer_tick();
+    // Lets the engine take back what an earlier run left hidden (see
+    // WindowEngine::keep_journal), handing a timer's windows to an active timer of the same
+    // group whose period the local time lies in.
+    int keep_journal(HiddenWindowJournal& journal);
 
 private:
     void hide_group_of(const VisibilityTimer& timer);

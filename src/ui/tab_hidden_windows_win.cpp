@@ -98,29 +98,42 @@ bool TabHiddenWindows::confirm_foreign_windows(const std::vector<int>& indices) 
                             foreign == 1 ? ONE_FOREIGN_WINDOW_TEXT : SEVERAL_FOREIGN_WINDOWS_TEXT);
 }
 
-void TabHiddenWindows::show_rows(const std::vector<int>& indices) {
-    if (!confirm_foreign_windows(indices)) {
-        return;
-    }
-    const WindowEngine::Action action(engine());
+std::vector<WindowHandle> TabHiddenWindows::windows_of(const std::vector<int>& indices) const {
+    std::vector<WindowHandle> windows;
     for (const int index : indices) {
-        engine().show_window(index);
-        forget_selection(index);
+        windows.push_back(model->windows.record(index).hwnd);
+    }
+    return windows;
+}
+
+void TabHiddenWindows::show_windows(const std::vector<WindowHandle>& windows) {
+    // The question runs a message loop whose passes renumber the records, so the windows
+    // chosen before it are found again by handle; one its program showed meanwhile is left.
+    const WindowEngine::Action action(engine());
+    for (const auto window : windows) {
+        const int index = model->windows.find_index(window);
+        if (index >= 0 && !model->windows.record(index).visible) {
+            engine().show_window(index);
+            forget_selection(index);
+        }
     }
     refresh_after_action(*host);
 }
 
+void TabHiddenWindows::show_rows(const std::vector<int>& indices) {
+    const auto windows = windows_of(indices);
+    if (confirm_foreign_windows(indices)) {
+        show_windows(windows);
+    }
+}
+
 void TabHiddenWindows::show_all() {
+    auto windows = windows_of(all_rows());
     if (list_all_hidden_ && !host->ask_yes_no(UNHIDE_CAPTION, SHOW_ALL_TEXT)) {
         return;
     }
-    const auto indices = all_rows();
-    const WindowEngine::Action action(engine());
-    for (auto index = indices.rbegin(); index != indices.rend(); ++index) {
-        engine().show_window(*index);
-        forget_selection(*index);
-    }
-    refresh_after_action(*host);
+    std::reverse(windows.begin(), windows.end());
+    show_windows(windows);
     host->switch_to_tab(TabVisibleWindows::PAGE_INDEX);
 }
 

@@ -23,6 +23,8 @@ private:
 
     // Shows the windows of the given rows after the warning about foreign windows, if any.
     void show_rows(const std::vector<int>& indices);
+    std::vector<WindowHandle> windows_of(const std::vector<int>& indices) const;
+    void show_windows(const std::vector<WindowHandle>& windows);
     void show_all();
     void on_list_all_hidden_clicked();
     // False when the user declined to show windows this program did not hide.

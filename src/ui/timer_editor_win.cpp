@@ -92,8 +92,7 @@ private:
             return TRUE;
         case IDC_TIMER_STOPWATCH:
             if (notification == BN_CLICKED) {
-                reset(0, 0);
-                apply_layout(true);
+                start_stopwatch_over();
             }
             return TRUE;
         case IDC_TIMER_GROUP:
@@ -159,6 +158,16 @@ private:
         timer.start_m = start_minute;
         timer.start_s = 0;
         set_default_duration();
+    }
+
+    // An inactive stopwatch waits for its activation; an active timer made a stopwatch starts
+    // counting now, as activating it does, since one started at 0:00:00 would end at the next
+    // tick.
+    void start_stopwatch_over() {
+        const auto now = context_.timer.enabled ? context_.clock.now() : engine::LocalTime{};
+        reset(now.hour, now.minute);
+        context_.timer.start_s = now.second;
+        apply_layout(true);
     }
 
     void set_default_duration() {

@@ -71,7 +71,15 @@ class HotKeys(driver.WineTestCase):
         self.wait_for(peer, {title: False for title in MEMBERS}, "every window to be hidden")
         driver.wait_for_no_window(MAIN)
         self.assertTrue(peer.visible(IGNORED))
+        # A window its own program shows, and later hides itself, is that program's again.
+        peer.do("show", 0)
+        handle = str(int(peer.window(MEMBERS[0]).handle, 16))
+        driver.wait_until(lambda: handle not in journal(), "the shown window to leave the journal")
+        peer.do("hide", 0)
         self.press(EVENTS[SHOW_ALL], IGNORED)
+        driver.wait_until(lambda: states(peer)[MEMBERS[1]] == before[MEMBERS[1]], "shown windows")
+        self.assertFalse(peer.visible(MEMBERS[0]))
+        peer.do("show", 0)
         driver.wait_until(lambda: states(peer) == before, "every window shown as it was")
         self.assertIsNone(driver.find_window(MAIN))
 

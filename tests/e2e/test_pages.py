@@ -83,6 +83,14 @@ class Pages(driver.WineTestCase):
         driver.click(MAIN, "control", "Show Selected")
         answer("Unhide Window", "No")
         self.assertFalse(foreign.visible("Hidden by its own program"))
+        # A window that comes while the question is open changes nothing of what is shown.
+        driver.click(MAIN, "control", "Show Selected")
+        driver.wait_for_window("Unhide Window")
+        foreign.do("hide", foreign.open("Opened while asked"))
+        driver.spot(MAIN, "row", "Opened while asked")
+        answer("Unhide Window", "Yes")
+        self.wait_visible(foreign, "Hidden by its own program", True)
+        self.assertFalse(foreign.visible("Opened while asked"))
 
         driver.post_command(MAIN, EDIT_IGNORE_LIST_COMMAND)
         driver.wait_for_window("Ignore List Editor")

@@ -29,6 +29,11 @@ class Timers(driver.WineTestCase):
         # A member shown by the user during the period is hidden again at the next tick.
         peer.do("show", 0)
         driver.wait_until(lambda: not peer.visible(CLOCKED), "the member to be hidden again")
+        # Ended by force, the next run gives the member back to its timer, whose end shows it.
+        program.kill()
+        program = self.start_hushcloak()
+        driver.wait_until(lambda: "Recovered 1 hidden windows from the previous run." in
+                          driver.read_log(), "the member to be taken back")
 
         driver.activate(MAIN)
         driver.select(MAIN, "tab", "Visibility Timers")

@@ -12,7 +12,9 @@ CALLBACK_MESSAGE, WM_RBUTTONDOWN, WM_KEYDOWN, WM_CHAR = 9321, 0x204, 0x100, 0x10
 WM_LBUTTONDOWN, WM_LBUTTONUP = 0x201, 0x202
 VK_RETURN, VK_RIGHT, VK_DOWN = 13, 39, 40
 # The menu's items as the keyboard reaches them (separators are skipped).
-HIDE_WINDOW, SHOW_ALL, HIDE_ALL = 4, 6, 7
+TIMERS, HIDE_WINDOW, SHOW_ALL, HIDE_ALL = 3, 4, 6, 7
+EDITOR = "Visibility Timer Editor"
+
 
 
 def menu_is_open():
@@ -72,6 +74,21 @@ class TrayMenu(driver.WineTestCase):
         post(CALLBACK_MESSAGE, CALLBACK_MESSAGE, WM_LBUTTONDOWN)
         post(CALLBACK_MESSAGE, CALLBACK_MESSAGE, WM_LBUTTONUP)
         driver.wait_for_window(MAIN)
+        # The timers page's button follows a switch from the menu. While an editor is open the
+        # menu is refused, lest the editor's copy undo its switch, and the editor comes forward.
+        driver.activate(MAIN)
+        driver.select(MAIN, "tab", "Visibility Timers")
+        driver.select(MAIN, "row", 'Applies to group "Tray Peers"')
+        driver.spot(MAIN, "control", "Deactivate")
+        choose(TIMERS, VK_RIGHT, VK_RETURN)
+        driver.spot(MAIN, "control", "Activate")
+        driver.click(MAIN, "control", "Edit")
+        driver.wait_for_window(EDITOR)
+        driver.activate("Tray notes")
+        post(CALLBACK_MESSAGE, CALLBACK_MESSAGE, WM_RBUTTONDOWN)
+        driver.wait_until(lambda: driver.foreground_title() == EDITOR, "the editor in front")
+        self.assertFalse(menu_is_open())
+        driver.click_button(EDITOR, "Cancel")
         choose(0, (WM_CHAR, ord("x")))
         self.assertEqual(program.wait(), 0)
         # The notification area closes once its last icon is gone.

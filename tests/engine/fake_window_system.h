@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct FakeWindow {
@@ -49,6 +50,9 @@ public:
     void activate(WindowHandle handle) { foreground_ = handle; }
 
     engine::BootSession session{1, 1'700'000'000};
+    std::map<std::uint32_t, std::uint64_t> creation_times;
+    // Set, the active window is gone after it was read once.
+    bool foreground_goes_after_read = false;
 
     std::vector<ShowRequest> show_requests;
     std::vector<WindowHandle> foreground_requests;
@@ -65,6 +69,11 @@ public:
     std::wstring process_image_path(std::uint32_t process_id) override {
         return image_paths_.contains(process_id) ? image_paths_[process_id] : std::wstring();
     }
+    // A process's creation time is made up from its id unless a test sets it.
+    std::uint64_t process_creation_time(std::uint32_t process_id) override {
+        const auto set = creation_times.find(process_id);
+        return process_id == 0 ? 0 : set != creation_times.end() ? set->second : 1000 + process_id;
+    }
     // Carries the request out as the system would.
     void show_async(WindowHandle window, int command) override {
         using namespace show_command;
@@ -75,7 +84,9 @@ public:
         if (command == RESTORE || command == NORMAL || command == MINIMIZED || command == MAXIMIZED)
             windows_[window].show_state = command == RESTORE ? NORMAL : command;
     }
-    WindowHandle foreground_window() override { return foreground_; }
+    WindowHandle foreground_window() override {
+        return foreground_goes_after_read ? std::exchange(foreground_, 0) : foreground_;
+    }
     void set_foreground_window(WindowHandle window) override {
         foreground_requests.push_back(foreground_ = window);
     }

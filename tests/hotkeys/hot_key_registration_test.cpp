@@ -57,12 +57,12 @@ TEST_F(HotKeys, EventSlotsComeFirstEveryHotKeyWithAKeyIsHeldAndEachRefusalIsRepo
     const HotKey toggle_all_windows{.mod_alt = true, .key_code = KEY_DELETE};
     model.set_event_hot_key(EVENT_TOGGLE_ALL_WINDOWS, toggle_all_windows);
     const auto toggle_all = toggle_all_windows.id;
-    system.held_elsewhere.insert({12, KEY_F5});
+    system.held_elsewhere.insert({0x400C, KEY_F5});
 
     registration.register_hot_keys();
-    // Alt 1, Control 2, Shift 4, Windows 8.
-    EXPECT_EQ(system.held, (std::map<std::uint32_t, Combination>{{toggle_all, {1, KEY_DELETE}},
-                                                                 {first, {2, KEY_A}}}));
+    // Alt 1, Control 2, Shift 4, Windows 8, and always 0x4000: a held key does not repeat.
+    EXPECT_EQ(system.held, (std::map<std::uint32_t, Combination>{{toggle_all, {0x4001, KEY_DELETE}},
+                                                                 {first, {0x4002, KEY_A}}}));
     EXPECT_EQ(registration.registered_ids(), (std::vector<std::uint32_t>{toggle_all, first}));
     ASSERT_EQ(system.warnings.size(), 2u);
     EXPECT_EQ(system.warnings[0].substr(0, 44), L"Unable to register global hot key: CTRL + A.");
@@ -83,7 +83,7 @@ TEST_F(HotKeys, AnEditorTestsAgainstTheOtherHotKeysAndCancellingLeavesTheRegistr
     add_group_hot_key(ctrl(KEY_A));
     add_group_hot_key({.mod_ctrl = true, .mod_alt = true, .key_code = KEY_A}); // held elsewhere
     model.set_event_hot_key(EVENT_SHOW_ALL_WINDOWS, ctrl(KEY_F5));
-    system.held_elsewhere.insert({3, KEY_A});
+    system.held_elsewhere.insert({0x4003, KEY_A});
     registration.register_hot_keys();
     const auto ids_before = registration.registered_ids();
     const auto held_before = system.held;

@@ -56,17 +56,20 @@ bool hidden_windows(const engine::config_element& root, std::wostringstream& out
     std::vector<HiddenWindowEntry> entries{{1, 1, L"stale.exe", L"stale"}};
     const bool result = read_hidden_windows(root, {1, 1'700'000'000}, entries);
     for (const HiddenWindowEntry& entry : entries)
-        out << L"hidden " << entry.hwnd << L"\n";
+        out << L"hidden " << entry.hwnd << L" g" << entry.group_id << L"\n";
     return result;
 }
 
-// Rules of this boot for one window, each with one attribute changed (none for "").
-std::string hidden_rules(const std::vector<std::string>& changes) {
+const std::string OLD_RULE = " hwnd='65700' process_id='42' image_name='a.exe' title='T' "
+                             "show_cmd='3' session_id='1' boot_time='1700000000'";
+
+// Rules for one window, each with one attribute changed (none for ""); by default of the older
+// format, which names the boot.
+std::string hidden_rules(const std::vector<std::string>& changes,
+                         const std::string& base = OLD_RULE) {
     std::string rules;
     for (const std::string& change : changes) {
-        std::string rule =
-            " hwnd='65700' process_id='42' image_name='a.exe' title='T' show_cmd='3' "
-            "session_id='1' boot_time='1700000000'";
+        std::string rule = base;
         const std::size_t at = rule.find(" " + change.substr(0, change.find('=') + 1)) + 1;
         if (!change.empty())
             rule.replace(at, rule.find('\'', rule.find('\'', at) + 1) + 1 - at, change);
@@ -141,10 +144,16 @@ TEST(ListLoaders, EachLoaderTakesGoodRulesAndSkipsFaultyOnesWithALineButNeedsIts
          L"timer 01 10:20:30 0:1:0 g5 #2\ntimer 10 0:0:0 1:0:0 g0 #3\n"},
         {into_model<read_timers>, "<settings><hotkeys/></settings>", false, {L"Unable to load timers, invalid data file."}, L""},
         {hidden_windows, hidden_rules({"", "hwnd='18446744073709551615'", "show_cmd='1'", "show_cmd='2'", "title=''"}), true, {},
-         L"hidden 65700\nhidden 18446744073709551615\nhidden 65700\nhidden 65700\nhidden 65700\n"},
-        // Another session or another boot is silently out of date; a minute of drift is not.
+         L"hidden 65700 g-1\nhidden 18446744073709551615 g-1\nhidden 65700 g-1\nhidden 65700 g-1\nhidden 65700 g-1\n"},
+        // Of the present format, a rule names its process by creation time, whatever the boot.
+        {hidden_windows, hidden_rules({"", "group_id='5'", "group_id='-2'", "process_created='0'", "group_id='x'"},
+                                      " hwnd='65700' process_id='42' image_name='a.exe' title='T' show_cmd='3' "
+                                      "process_created='133000000000000000' group_id='-1'"),
+         true, {3, BAD_HIDDEN}, L"hidden 65700 g-1\nhidden 65700 g5\n"},
+        // Of the older format, another session or boot is silently out of date; a minute of drift
+        // is not.
         {hidden_windows, hidden_rules({"session_id='2'", "boot_time='1699999939'", "boot_time='1700000060'",
-                                       "boot_time='1699999940'"}), true, {}, L"hidden 65700\nhidden 65700\n"},
+                                       "boot_time='1699999940'"}), true, {}, L"hidden 65700 g-1\nhidden 65700 g-1\n"},
         {hidden_windows, hidden_rules({"hwnd='0'", "hwnd='12ab'", "hwnd='-65700'", "hwnd=' 65700'", "show_cmd='0'",
                                        "hwnd='18446744073709551616'", "process_id='4294967296'", "process_id='0'",
                                        "show_cmd='4'", "show_cmd='6'", "image_name=''", "boot_time=''", "session_id='x'"}),

@@ -2,6 +2,7 @@
 
 #include "engine/engine_fixture.h"
 #include "engine/fake_clock.h"
+#include "harness/temporary_folder.h"
 
 class TimerScheduling : public EngineTest {
 protected:
@@ -65,7 +66,8 @@ TEST_F(TimerScheduling, AStopwatchRunsFromItsActivationToTheSecondAndThenSwitche
     EXPECT_TRUE(model.timer(0).enabled && model.timer(0).start_s == 40 && !is_shown(browser));
     tick_at(14, 15, 40);
     EXPECT_TRUE(is_shown(browser) && !model.timer(0).enabled);
-    EXPECT_EQ(host.page_rebuilds, 1); // the page rebuilds its rows and buttons from the model
+    // The switch and the end each have the page rebuild its rows and buttons from the model.
+    EXPECT_EQ(host.page_rebuilds, 2);
 
     // Switched off by hand, it forgets its start.
     clock.time = {8, 1, 2};
@@ -73,4 +75,35 @@ TEST_F(TimerScheduling, AStopwatchRunsFromItsActivationToTheSecondAndThenSwitche
     scheduler.toggle_timer(0);
     const auto& off = model.timer(0);
     EXPECT_TRUE(!off.enabled && off.start_h + off.start_m + off.start_s == 0);
+}
+
+TEST_F(TimerScheduling,
+       ATimersWindowsGoBackToAnActiveTimerOfItsGroupInTheNextRunWhoseEndShowsThem) {
+    const VisibilityTimer nightly{.group_id = 4, .enabled = true, .start_h = 22, .duration_h = 4};
+    model.add_timer(nightly);
+    TemporaryFolder folder;
+    HiddenWindowJournal journal(folder.file(L"hidden_windows.xml"), system.boot_session());
+    scheduler.keep_journal(journal);
+    const auto player = add_process_window(L"Player - Browser", L"player.exe");
+    const auto radio = add_process_window(L"Radio - Browser", L"radio.exe");
+    tick_at(23, 30);
+
+    // The run ends by force. The next run's timers have new ids; an inactive one and one out
+    // of its period are passed over.
+    DataModel next_model;
+    next_model.add_group(model.group(0));
+    next_model.add_timer({.group_id = 4, .duration_h = 23});
+    next_model.add_timer({.group_id = 4, .enabled = true, .start_h = 1, .duration_h = 1});
+    next_model.add_timer({.group_id = 4, .enabled = true, .start_h = 22, .duration_h = 4});
+    WindowEngine next_engine{next_model, system, host, waiter};
+    TimerScheduler next_scheduler{next_model, next_engine, host, clock};
+    HiddenWindowJournal next_journal(folder.file(L"hidden_windows.xml"), system.boot_session());
+    next_engine.enumerate_windows();
+    EXPECT_EQ(next_scheduler.keep_journal(next_journal), 2);
+    EXPECT_TRUE(
+        next_engine.has_owner(next_model.windows.record(next_model.windows.find_index(player))));
+    system.window(radio).title.clear(); // a window without a title has no record
+    clock.time = {2, 0};
+    next_scheduler.timer_tick();
+    EXPECT_TRUE(is_shown(player) && is_shown(radio));
 }

@@ -70,9 +70,18 @@ TEST_F(TimersPage, AStopwatchAddedAndActivatedRunsThroughAnEditAndSwitchesItself
     script.run([this] { press_key(TIMERS, VK_RETURN); });
     EXPECT_EQ(start_of(model.timer(0)), (std::vector<int>{14, 5, 40}));
     EXPECT_EQ(model.timer(0).duration_m, 20);
+    // "Stopwatch" clicked again starts it over from now, not from 0:00:00.
+    host.wall_clock.time = {14, 8, 9};
+    script.on(EDITOR, [](HWND editor) { user::click(editor, IDC_TIMER_STOPWATCH); });
+    script.on(EDITOR, [](HWND editor) {
+        user::choose(editor, IDC_TIMER_DURATION_MINUTES, 20);
+        user::click(editor, IDOK);
+    });
+    script.run([this] { press_key(TIMERS, VK_RETURN); });
+    EXPECT_EQ(start_of(model.timer(0)), (std::vector<int>{14, 8, 9}));
 
     // At its end it switches itself off, and the page offers to switch it on again.
-    host.wall_clock.time = {14, 26, 0};
+    host.wall_clock.time = {14, 28, 9};
     tick();
     EXPECT_FALSE(model.timer(0).enabled || is_hidden(games_window));
     EXPECT_EQ(column(TIMERS, 1), Texts{L"Disabled"});
