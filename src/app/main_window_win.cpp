@@ -63,6 +63,7 @@ bool MainWindow::create(engine::main_window_owner& owner, DataModel& model) {
 
 void MainWindow::destroy() {
     tray_.reset();
+    waiter_.cancel();
     stop_refresh_timer();
     pages_.destroy();
     tab_control_ = nullptr;
@@ -125,11 +126,6 @@ void MainWindow::save_placement() {
         settings.set_position_y(rect.top);
     }
     settings.save();
-}
-
-void MainWindow::refresh_if_foreground() {
-    if (main_window_shown() && GetForegroundWindow() == dialog_)
-        engine_->enumerate_windows();
 }
 
 WindowHandle MainWindow::main_window() const {
@@ -225,6 +221,13 @@ void MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SIZE:
         on_size(wparam);
         break;
+    case WM_SHOWWINDOW:
+        if (wparam == TRUE)
+            PostMessageW(dialog_, CATCH_UP_MESSAGE, 0, 0);
+        break;
+    case CATCH_UP_MESSAGE:
+        on_shown_again();
+        break;
     case WM_EXITSIZEMOVE:
         save_placement();
         break;
@@ -254,6 +257,12 @@ void MainWindow::on_notify(const NMHDR& header) {
 }
 
 void MainWindow::on_size(WPARAM size_type) {
+    if (size_type == SIZE_MINIMIZED) {
+        minimised_ = true;
+    } else if (minimised_) {
+        minimised_ = false;
+        PostMessageW(dialog_, CATCH_UP_MESSAGE, 0, 0);
+    }
     if (!initialised_)
         return;
     layout();
@@ -286,8 +295,14 @@ void MainWindow::on_command(WORD command) {
 void MainWindow::on_timer(UINT_PTR timer_id) {
     if (timer_id != REFRESH_TIMER_ID)
         return;
-    refresh_if_foreground();
     scheduler_->timer_tick();
+}
+
+void MainWindow::on_shown_again() {
+    // While the dialog was away, no pass ran without a reason, and those that ran did not
+    // tell the page.
+    if (initialised_ && main_window_shown())
+        engine_->bring_page_up_to_date();
 }
 
 void MainWindow::restore_placement() {

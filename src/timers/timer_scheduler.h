@@ -25,7 +25,11 @@ public:
     void timer_tick();
 
 private:
-    void hide_group_of(const VisibilityTimer& timer);
+    // True when the timer hid any window.
+    bool hide_group_of(const VisibilityTimer& timer);
+    // Whether a timer may hide or show windows at `now`, which takes a fresh look at them.
+    bool acts_on_windows(const engine::LocalTime& now) const;
+    bool holds_windows(const VisibilityTimer& timer) const;
 
     DataModel& model_;
     WindowEngine& engine_;
