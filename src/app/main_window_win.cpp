@@ -56,6 +56,7 @@ bool MainWindow::create(engine::main_window_owner& owner, DataModel& model) {
     ShowWindow(dialog_, owner.settings().maximized() ? SW_SHOWMAXIMIZED : SW_SHOW);
     tray_ = std::make_unique<Tray>(dialog_, owner.program_icon(), model, *engine_, *scheduler_,
                                    window_system_, *this);
+    opening_watch_ = std::make_unique<WindowOpeningWatch>(dialog_, WINDOW_OPENED_MESSAGE);
     initialised_ = true;
     select_tab(pages_.current_index());
     return true;
@@ -63,7 +64,9 @@ bool MainWindow::create(engine::main_window_owner& owner, DataModel& model) {
 
 void MainWindow::destroy() {
     tray_.reset();
+    opening_watch_.reset();
     waiter_.cancel();
+    opened_window_waiting_ = false;
     stop_refresh_timer();
     pages_.destroy();
     tab_control_ = nullptr;
@@ -228,6 +231,9 @@ void MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case CATCH_UP_MESSAGE:
         on_shown_again();
         break;
+    case WINDOW_OPENED_MESSAGE:
+        on_window_opened();
+        break;
     case WM_EXITSIZEMOVE:
         save_placement();
         break;
@@ -296,6 +302,19 @@ void MainWindow::on_timer(UINT_PTR timer_id) {
     if (timer_id != REFRESH_TIMER_ID)
         return;
     scheduler_->timer_tick();
+    opening_watch_->watch(scheduler_->hiding_now());
+}
+
+void MainWindow::on_window_opened() {
+    // A window is told of as it is made; its program shows it a moment later. The windows
+    // that open meanwhile wait for the same look.
+    if (opened_window_waiting_)
+        return;
+    opened_window_waiting_ = true;
+    waiter_.after_milliseconds(WindowEngine::SETTLE_MILLISECONDS, [this] {
+        opened_window_waiting_ = false;
+        scheduler_->timer_tick();
+    });
 }
 
 void MainWindow::on_shown_again() {

@@ -2,6 +2,7 @@
 
 #include "app/tray_host.h"
 #include "app/tray_win.h"
+#include "app/window_opening_watch_win.h"
 #include "engine/engine_host.h"
 #include "engine/system_local_clock_win.h"
 #include "engine/window_engine.h"
@@ -48,6 +49,8 @@ public:
     // Posted when the dialog comes back from the tray or from the task bar, so that one pass
     // brings its page up to date once it is on screen.
     static constexpr UINT CATCH_UP_MESSAGE = WM_APP + 50;
+    // Posted when another program opened a top-level window while a timer hides.
+    static constexpr UINT WINDOW_OPENED_MESSAGE = WM_APP + 51;
 
     MainWindow() = default;
     ~MainWindow() override;
@@ -109,6 +112,7 @@ private:
     void on_command(WORD command);
     void on_timer(UINT_PTR timer_id);
     void on_shown_again();
+    void on_window_opened();
 
     bool ask_about_hidden_windows(bool silent);
     void restore_placement();
@@ -124,6 +128,7 @@ private:
     HWND tab_control_ = nullptr;
     bool refresh_timer_running_ = false;
     bool minimised_ = false;
+    bool opened_window_waiting_ = false;
 
     Win32WindowSystem window_system_;
     WindowTimerWaiter waiter_;
@@ -134,4 +139,5 @@ private:
     engine::TabPages pages_;
     // The icon in the notification area; made after the dialog is shown, gone before it.
     std::unique_ptr<Tray> tray_;
+    std::unique_ptr<WindowOpeningWatch> opening_watch_;
 };

@@ -8,6 +8,15 @@ int timer_owner(const VisibilityTimer& timer) {
     return static_cast<int>(timer.id);
 }
 
+namespace {
+
+bool hides_at(const VisibilityTimer& timer, const DataModel& model, const engine::LocalTime& now) {
+    return timer.enabled && model.find_group_index(timer.group_id) >= 0 &&
+           in_period(timer, now.hour, now.minute, now.second);
+}
+
+} // namespace
+
 TimerScheduler::TimerScheduler(DataModel& model, WindowEngine& engine, engine::engine_host& host,
                                const engine::local_clock& clock)
     : model_(model), engine_(engine), host_(host), clock_(clock) {}
@@ -68,12 +77,21 @@ void TimerScheduler::timer_tick() {
     }
 }
 
+bool TimerScheduler::hiding_now() const {
+    const auto now = clock_.now();
+    for (int i = 0; i < model_.timer_count(); ++i) {
+        if (hides_at(model_.timer(i), model_, now)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool TimerScheduler::acts_on_windows(const engine::LocalTime& now) const {
     for (int i = 0; i < model_.timer_count(); ++i) {
         const auto timer = model_.timer(i);
-        if (in_period(timer, now.hour, now.minute, now.second)
-                ? timer.enabled && model_.find_group_index(timer.group_id) >= 0
-                : holds_windows(timer)) {
+        if (hides_at(timer, model_, now) ||
+            (!in_period(timer, now.hour, now.minute, now.second) && holds_windows(timer))) {
             return true;
         }
     }

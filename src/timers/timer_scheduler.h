@@ -23,6 +23,9 @@ public:
     void toggle_timer(int index);
     // The work of one tick of the refresh timer; nothing while the exit prompt is open.
     void timer_tick();
+    // True while an active timer is in its period, so that a window that opens now is to be
+    // hidden.
+    bool hiding_now() const;
 
 private:
     // True when the timer hid any window.
