@@ -302,7 +302,8 @@ void MainWindow::on_timer(UINT_PTR timer_id) {
     if (timer_id != REFRESH_TIMER_ID)
         return;
     scheduler_->timer_tick();
-    opening_watch_->watch(scheduler_->hiding_now());
+    if (opening_watch_)
+        opening_watch_->watch(scheduler_->hiding_now());
 }
 
 void MainWindow::on_window_opened() {

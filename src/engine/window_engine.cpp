@@ -137,12 +137,12 @@ std::optional<WindowRecord> WindowEngine::describe_window(WindowHandle window,
     if (record.title.size() > WindowRecord::MAX_TITLE_LENGTH) {
         record.title.resize(WindowRecord::MAX_TITLE_LENGTH);
     }
-    record.visible = windows_.is_visible(window);
-    // A visible window whose placement cannot be read is shown again with SW_SHOW rather
+    const auto state = windows_.state(window);
+    record.visible = state.visible;
+    // A visible window whose show state cannot be read is shown again with SW_SHOW rather
     // than with a show state that could leave it hidden.
-    record.show_cmd = record.visible
-                          ? windows_.placement_show_state(window).value_or(show_command::SHOW)
-                          : show_command::SHOW;
+    record.show_cmd =
+        record.visible ? state.show_state.value_or(show_command::SHOW) : show_command::SHOW;
     const auto known = known_images_.find(window);
     if (known != known_images_.end() && known->second.process_id == process_id) {
         record.image_name = known->second.image_name;

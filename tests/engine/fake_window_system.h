@@ -66,6 +66,9 @@ public:
     std::optional<int> placement_show_state(WindowHandle window) override {
         return find(window).show_state;
     }
+    State state(WindowHandle window) override {
+        return {is_visible(window), find(window).show_state};
+    }
     WindowHandle parent(WindowHandle window) override { return find(window).parent; }
     std::uint32_t process_id(WindowHandle window) override { return find(window).process_id; }
     std::wstring process_image_path(std::uint32_t process_id) override {
