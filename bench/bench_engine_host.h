@@ -19,5 +19,5 @@ public:
 
 class NoWait final : public engine::waiter {
 public:
-    void wait_milliseconds(unsigned) override {}
+    void after_milliseconds(unsigned, std::function<void()> then) override { then(); }
 };

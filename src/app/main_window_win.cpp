@@ -61,6 +61,7 @@ bool MainWindow::create(engine::main_window_owner& owner, DataModel& model,
     ShowWindow(dialog_, owner.settings().maximized() ? SW_SHOWMAXIMIZED : SW_SHOW);
     tray_ = std::make_unique<Tray>(dialog_, owner.program_icon(), model, *engine_, *scheduler_,
                                    window_system_, *this);
+    opening_watch_ = std::make_unique<WindowOpeningWatch>(dialog_, WINDOW_OPENED_MESSAGE);
     initialised_ = true;
     select_tab(pages_.current_index());
     return true;
@@ -68,6 +69,9 @@ bool MainWindow::create(engine::main_window_owner& owner, DataModel& model,
 
 void MainWindow::destroy() {
     tray_.reset();
+    opening_watch_.reset();
+    waiter_.cancel();
+    opened_window_waiting_ = false;
     stop_refresh_timer();
     pages_.destroy();
     tab_control_ = nullptr;
@@ -124,11 +128,6 @@ void MainWindow::save_placement() {
         settings.set_position_y(rect.top);
     }
     settings.save();
-}
-
-void MainWindow::refresh_if_foreground() {
-    if (main_window_shown() && GetForegroundWindow() == dialog_)
-        engine_->enumerate_windows();
 }
 
 WindowHandle MainWindow::main_window() const {
@@ -224,6 +223,16 @@ void MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SIZE:
         on_size(wparam);
         break;
+    case WM_SHOWWINDOW:
+        if (wparam == TRUE)
+            PostMessageW(dialog_, CATCH_UP_MESSAGE, 0, 0);
+        break;
+    case CATCH_UP_MESSAGE:
+        on_shown_again();
+        break;
+    case WINDOW_OPENED_MESSAGE:
+        on_window_opened();
+        break;
     case WM_EXITSIZEMOVE:
         save_placement();
         break;
@@ -253,6 +262,12 @@ void MainWindow::on_notify(const NMHDR& header) {
 }
 
 void MainWindow::on_size(WPARAM size_type) {
+    if (size_type == SIZE_MINIMIZED) {
+        minimised_ = true;
+    } else if (minimised_) {
+        minimised_ = false;
+        PostMessageW(dialog_, CATCH_UP_MESSAGE, 0, 0);
+    }
     if (!initialised_)
         return;
     layout();
@@ -285,8 +300,28 @@ void MainWindow::on_command(WORD command) {
 void MainWindow::on_timer(UINT_PTR timer_id) {
     if (timer_id != REFRESH_TIMER_ID)
         return;
-    refresh_if_foreground();
     scheduler_->timer_tick();
+    if (opening_watch_)
+        opening_watch_->watch(scheduler_->hiding_now());
+}
+
+void MainWindow::on_window_opened() {
+    // A window is told of as it is made; its program shows it a moment later. The windows
+    // that open meanwhile wait for the same look.
+    if (opened_window_waiting_)
+        return;
+    opened_window_waiting_ = true;
+    waiter_.after_milliseconds(WindowEngine::SETTLE_MILLISECONDS, [this] {
+        opened_window_waiting_ = false;
+        scheduler_->timer_tick();
+    });
+}
+
+void MainWindow::on_shown_again() {
+    // While the dialog was away, no pass ran without a reason, and those that ran did not
+    // tell the page.
+    if (initialised_ && main_window_shown())
+        engine_->bring_page_up_to_date();
 }
 
 void MainWindow::restore_placement() {

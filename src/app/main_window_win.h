@@ -2,11 +2,12 @@
 
 #include "app/tray_host.h"
 #include "app/tray_win.h"
+#include "app/window_opening_watch_win.h"
 #include "engine/engine_host.h"
-#include "engine/sleep_waiter_win.h"
 #include "engine/system_local_clock_win.h"
 #include "engine/window_engine.h"
 #include "engine/window_system_win.h"
+#include "engine/window_timer_waiter_win.h"
 #include "timers/timer_scheduler.h"
 #include "ui/list_drawing_resources_win.h"
 #include "ui/page_host_win.h"
@@ -45,6 +46,11 @@ class MainWindow final : public engine::engine_host,
 public:
     static constexpr UINT_PTR REFRESH_TIMER_ID = 1001;
     static constexpr UINT REFRESH_PERIOD_MILLISECONDS = 1000;
+    // Posted when the dialog comes back from the tray or from the task bar, so that one pass
+    // brings its page up to date once it is on screen.
+    static constexpr UINT CATCH_UP_MESSAGE = WM_APP + 50;
+    // Posted when another program opened a top-level window while a timer hides.
+    static constexpr UINT WINDOW_OPENED_MESSAGE = WM_APP + 51;
 
     MainWindow() = default;
     ~MainWindow() override;
@@ -66,9 +72,6 @@ public:
     // Stores the dialog's position, size and maximised state in the settings and saves them.
     // A maximised window keeps the last normal rectangle; a minimised one changes nothing.
     void save_placement();
-    // One enumeration pass while the dialog is shown and in front.
-    void refresh_if_foreground();
-
     HWND handle() const { return dialog_; }
     WindowEngine& engine() { return *engine_; }
 
@@ -110,6 +113,8 @@ private:
     void on_size(WPARAM size_type);
     void on_command(WORD command);
     void on_timer(UINT_PTR timer_id);
+    void on_shown_again();
+    void on_window_opened();
 
     bool ask_about_hidden_windows(bool silent);
     void restore_placement();
@@ -123,9 +128,11 @@ private:
     HWND dialog_ = nullptr;
     HWND tab_control_ = nullptr;
     bool refresh_timer_running_ = false;
+    bool minimised_ = false;
+    bool opened_window_waiting_ = false;
 
     Win32WindowSystem window_system_;
-    SleepWaiter waiter_;
+    WindowTimerWaiter waiter_;
     SystemLocalClock clock_;
     std::unique_ptr<WindowEngine> engine_;
     std::unique_ptr<TimerScheduler> scheduler_;
@@ -133,4 +140,5 @@ private:
     engine::TabPages pages_;
     // The icon in the notification area; made after the dialog is shown, gone before it.
     std::unique_ptr<Tray> tray_;
+    std::unique_ptr<WindowOpeningWatch> opening_watch_;
 };

@@ -72,29 +72,44 @@ WindowEngine::Action::~Action() {
 }
 
 bool WindowEngine::enumerate_windows() {
+    pass();
+    return true;
+}
+
+bool WindowEngine::pass() {
     const Action action(*this);
     host_.stop_refresh_timer();
     scratch_records_.clear();
     ImageNameCache image_names;
+    KnownImages seen;
+    // Only the program's own windows can be owned by its main window.
+    const auto main_window = host_.main_window();
+    const auto own_process = main_window != 0 ? windows_.process_id(main_window) : 0;
     for (const auto window : windows_.top_level_windows()) {
-        if (auto record = describe_window(window, image_names)) {
+        if (auto record = describe_window(window, own_process, image_names, seen)) {
             scratch_records_.push_back(std::move(*record));
         }
     }
+    known_images_ = std::move(seen);
     auto& current = model_.windows.records;
-    if (!same_windows(scratch_records_, current)) {
+    const bool changed = !same_windows(scratch_records_, current);
+    if (changed) {
         current = scratch_records_;
         follow_changed_pass();
         refresh_page_if_shown();
     }
     host_.start_refresh_timer();
-    return true;
+    return changed;
 }
 
 void WindowEngine::settle_and_enumerate() {
-    waiter_.wait_milliseconds(SETTLE_MILLISECONDS);
-    enumerate_windows();
-    refresh_page_if_shown();
+    waiter_.after_milliseconds(SETTLE_MILLISECONDS, [this] { bring_page_up_to_date(); });
+}
+
+void WindowEngine::bring_page_up_to_date() {
+    if (!pass()) {
+        refresh_page_if_shown();
+    }
 }
 
 void WindowEngine::refresh_page_if_shown() {
@@ -104,27 +119,36 @@ void WindowEngine::refresh_page_if_shown() {
 }
 
 std::optional<WindowRecord> WindowEngine::describe_window(WindowHandle window,
-                                                          ImageNameCache& image_names) const {
+                                                          std::uint32_t own_process,
+                                                          ImageNameCache& image_names,
+                                                          KnownImages& seen) {
     // The cheap tests come first: most top-level windows have no title, and reading a
     // process's image name is the costly part of a pass.
-    if (owned_by_main_window(window)) {
-        return std::nullopt;
-    }
     WindowRecord record;
     record.title = windows_.title(window);
     if (record.title.empty()) {
         return std::nullopt;
     }
+    const auto process_id = windows_.process_id(window);
+    if (process_id == own_process && owned_by_main_window(window)) {
+        return std::nullopt;
+    }
     if (record.title.size() > WindowRecord::MAX_TITLE_LENGTH) {
         record.title.resize(WindowRecord::MAX_TITLE_LENGTH);
     }
-    record.visible = windows_.is_visible(window);
-    // A visible window whose placement cannot be read is shown again with SW_SHOW rather
+    const auto state = windows_.state(window);
+    record.visible = state.visible;
+    // A visible window whose show state cannot be read is shown again with SW_SHOW rather
     // than with a show state that could leave it hidden.
-    record.show_cmd = record.visible
-                          ? windows_.placement_show_state(window).value_or(show_command::SHOW)
-                          : show_command::SHOW;
-    record.image_name = image_name_of(windows_.process_id(window), image_names);
+    record.show_cmd =
+        record.visible ? state.show_state.value_or(show_command::SHOW) : show_command::SHOW;
+    const auto known = known_images_.find(window);
+    if (known != known_images_.end() && known->second.process_id == process_id) {
+        record.image_name = known->second.image_name;
+    } else {
+        record.image_name = image_name_of(process_id, image_names);
+    }
+    seen[window] = {process_id, record.image_name};
     record.hwnd = window;
     return record;
 }
@@ -344,16 +368,19 @@ void WindowEngine::set_group_toggle_state(int group_id, bool shown) {
 }
 
 void WindowEngine::on_hot_key(std::uint32_t id) {
-    settle_and_enumerate();
-    // The journal is written as soon as the windows have changed, not a settling wait later.
-    bool acted = false;
-    {
-        const Action action(*this);
-        acted = run_hot_key(id);
-    }
-    if (acted) {
-        settle_and_enumerate();
-    }
+    waiter_.after_milliseconds(SETTLE_MILLISECONDS, [this, id] {
+        pass();
+        // The journal is written as soon as the windows have changed, not a settling wait
+        // later.
+        bool acted = false;
+        {
+            const Action action(*this);
+            acted = run_hot_key(id);
+        }
+        if (acted) {
+            settle_and_enumerate();
+        }
+    });
 }
 
 bool WindowEngine::run_hot_key(std::uint32_t id) {

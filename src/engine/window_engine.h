@@ -27,7 +27,7 @@ Pattern match_all_pattern();
 // register current. Indices are positions in the model's current records.
 class WindowEngine {
 public:
-    // How long a hot key waits for the windows it changed before it looks again.
+    // How long an action waits for the windows it changed before it looks again.
     static constexpr unsigned SETTLE_MILLISECONDS = 100;
 
     WindowEngine(DataModel& model, engine::window_system& windows, engine::engine_host& host,
@@ -38,9 +38,13 @@ public:
     // One pass over the top-level windows. The model's records are replaced, and the current
     // page told, only when something a page shows has changed. Always true.
     bool enumerate_windows();
-    // Waits for earlier requests to settle, runs a pass and refreshes the current page while
-    // the main window is shown.
+    // Once earlier requests had time to settle, without holding up the message loop, runs a
+    // pass and refreshes the current page once while the main window is shown: what an
+    // action changed (the register, the ignore list) shows even when no window did.
     void settle_and_enumerate();
+    // A pass that brings the current page up to date, as when the main window is shown again
+    // after passes it was not told about.
+    void bring_page_up_to_date();
     void refresh_page_if_shown();
 
     // Add the indices of the visible (or hidden) records the pattern matches and the ignore
@@ -78,7 +82,8 @@ public:
     // the next press hide the group.
     void set_group_toggle_state(int group_id, bool shown);
 
-    // Carries out the hot key registered under `id`, between two settled passes.
+    // Carries out the hot key registered under `id` between two settled passes; returns at
+    // once and acts from the message loop.
     void on_hot_key(std::uint32_t id);
 
     // Takes back the windows `journal` names that an earlier run left hidden and that are
@@ -109,9 +114,18 @@ public:
 private:
     // Image names by process id, read once per process within one pass.
     using ImageNameCache = std::unordered_map<std::uint32_t, std::wstring>;
+    // The image name of a window seen by the last pass, good while its handle still belongs
+    // to the same process: a known window costs no opening of its process.
+    struct KnownImage {
+        std::uint32_t process_id = 0;
+        std::wstring image_name;
+    };
+    using KnownImages = std::unordered_map<WindowHandle, KnownImage>;
 
-    std::optional<WindowRecord> describe_window(WindowHandle window,
-                                                ImageNameCache& image_names) const;
+    // A pass; true when the records changed.
+    bool pass();
+    std::optional<WindowRecord> describe_window(WindowHandle window, std::uint32_t own_process,
+                                                ImageNameCache& image_names, KnownImages& seen);
     const std::wstring& image_name_of(std::uint32_t process_id, ImageNameCache& image_names) const;
     bool owned_by_main_window(WindowHandle window) const;
     bool still_hidden_as_recorded(const HiddenWindowEntry& entry);
@@ -132,6 +146,7 @@ private:
     engine::engine_host& host_;
     engine::waiter& waiter_;
     std::vector<WindowRecord> scratch_records_;
+    KnownImages known_images_;
     // The state of each "Toggle Visibility" hot key by id: true, or no entry, means its group
     // counts as shown and the next press hides it.
     std::map<std::uint32_t, bool> toggle_states_;

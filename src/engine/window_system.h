@@ -27,6 +27,13 @@ public:
     // The show state of the window's placement (1 normal, 2 minimised, 3 maximised, ...);
     // none when the placement cannot be read.
     virtual std::optional<int> placement_show_state(WindowHandle window) = 0;
+    // The WS_VISIBLE bit and the show state, both as above, from one read of the window's
+    // style, which a pass of the windows makes for each.
+    struct State {
+        bool visible = false;
+        std::optional<int> show_state;
+    };
+    virtual State state(WindowHandle window) = 0;
     // The parent of a child window or the owner of a pop-up one (dialogs, message boxes); 0
     // for none.
     virtual WindowHandle parent(WindowHandle window) = 0;

@@ -58,6 +58,19 @@ std::optional<int> Win32WindowSystem::placement_show_state(WindowHandle window) 
     return static_cast<int>(placement.showCmd);
 }
 
+engine::window_system::State Win32WindowSystem::state(WindowHandle window) {
+    SetLastError(ERROR_SUCCESS);
+    const LONG_PTR style = GetWindowLongPtrW(to_hwnd(window), GWL_STYLE);
+    if (style == 0 && GetLastError() != ERROR_SUCCESS) {
+        return {};
+    }
+    // The show state a window's placement reports follows these two bits.
+    const int show_state = (style & WS_MINIMIZE) != 0   ? SW_SHOWMINIMIZED
+                           : (style & WS_MAXIMIZE) != 0 ? SW_SHOWMAXIMIZED
+                                                        : SW_SHOWNORMAL;
+    return {(style & WS_VISIBLE) != 0, show_state};
+}
+
 WindowHandle Win32WindowSystem::parent(WindowHandle window) {
     return to_window_handle(GetParent(to_hwnd(window)));
 }

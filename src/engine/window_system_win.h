@@ -12,6 +12,7 @@ public:
     std::wstring title(WindowHandle window) override;
     bool is_visible(WindowHandle window) override;
     std::optional<int> placement_show_state(WindowHandle window) override;
+    State state(WindowHandle window) override;
     WindowHandle parent(WindowHandle window) override;
     std::uint32_t process_id(WindowHandle window) override;
     std::wstring process_image_path(std::uint32_t process_id) override;

@@ -8,6 +8,15 @@ int timer_owner(const VisibilityTimer& timer) {
     return static_cast<int>(timer.id);
 }
 
+namespace {
+
+bool hides_at(const VisibilityTimer& timer, const DataModel& model, const engine::LocalTime& now) {
+    return timer.enabled && model.find_group_index(timer.group_id) >= 0 &&
+           in_period(timer, now.hour, now.minute, now.second);
+}
+
+} // namespace
+
 TimerScheduler::TimerScheduler(DataModel& model, WindowEngine& engine, engine::engine_host& host,
                                const engine::local_clock& clock)
     : model_(model), engine_(engine), host_(host), clock_(clock) {}
@@ -49,17 +58,24 @@ void TimerScheduler::timer_tick() {
     if (host_.exiting()) {
         return;
     }
-    engine_.settle_and_enumerate();
     const auto now = clock_.now();
+    // A pass walks every window; the tick needs one only when a timer may act on windows or
+    // the main window shows them. The tick comes a second after the last pass, so nothing is
+    // left to settle before it.
+    if (host_.main_window_shown() || acts_on_windows(now)) {
+        engine_.enumerate_windows();
+    }
     bool changed = false;
+    bool acted = false;
     for (int i = 0; i < model_.timer_count(); ++i) {
         auto timer = model_.timer(i);
         if (in_period(timer, now.hour, now.minute, now.second)) {
             if (timer.enabled) {
-                hide_group_of(timer);
+                acted = hide_group_of(timer) || acted;
             }
             continue;
         }
+        acted = holds_windows(timer) || acted;
         engine_.show_windows_of_owner(timer_owner(timer));
         if (timer.enabled && timer.type == VisibilityTimer::STOPWATCH) {
             timer.enabled = false;
@@ -71,13 +87,40 @@ void TimerScheduler::timer_tick() {
     if (changed && host_.main_window_shown()) {
         host_.rebuild_current_page();
     }
-    engine_.settle_and_enumerate();
+    if (acted) {
+        engine_.settle_and_enumerate();
+    }
 }
 
-void TimerScheduler::hide_group_of(const VisibilityTimer& timer) {
+bool TimerScheduler::hiding_now() const {
+    const auto now = clock_.now();
+    for (int i = 0; i < model_.timer_count(); ++i) {
+        if (hides_at(model_.timer(i), model_, now)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TimerScheduler::acts_on_windows(const engine::LocalTime& now) const {
+    for (int i = 0; i < model_.timer_count(); ++i) {
+        const auto timer = model_.timer(i);
+        if (hides_at(timer, model_, now) ||
+            (!in_period(timer, now.hour, now.minute, now.second) && holds_windows(timer))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TimerScheduler::holds_windows(const VisibilityTimer& timer) const {
+    return !model_.windows.hidden_register.windows_of(timer_owner(timer)).empty();
+}
+
+bool TimerScheduler::hide_group_of(const VisibilityTimer& timer) {
     const int group_index = model_.find_group_index(timer.group_id);
     if (group_index < 0) {
-        return;
+        return false;
     }
     const auto group = model_.group(group_index);
     std::vector<int> indices;
@@ -88,4 +131,5 @@ void TimerScheduler::hide_group_of(const VisibilityTimer& timer) {
     for (const int index : indices) {
         engine_.hide_window(index, timer_owner(timer));
     }
+    return !indices.empty();
 }

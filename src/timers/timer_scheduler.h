@@ -29,9 +29,16 @@ public:
     // WindowEngine::keep_journal), handing a timer's windows to an active timer of the same
     // group whose period the local time lies in.
     int keep_journal(HiddenWindowJournal& journal);
+    // True while an active timer is in its period, so that a window that opens now is to be
+    // hidden.
+    bool hiding_now() const;
 
 private:
-    void hide_group_of(const VisibilityTimer& timer);
+    // True when the timer hid any window.
+    bool hide_group_of(const VisibilityTimer& timer);
+    // Whether a timer may hide or show windows at `now`, which takes a fresh look at them.
+    bool acts_on_windows(const engine::LocalTime& now) const;
+    bool holds_windows(const VisibilityTimer& timer) const;
 
     DataModel& model_;
     WindowEngine& engine_;

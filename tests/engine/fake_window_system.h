@@ -56,17 +56,27 @@ public:
 
     std::vector<ShowRequest> show_requests;
     std::vector<WindowHandle> foreground_requests;
+    // How often the windows were listed, and processes asked for their image.
+    int listings = 0;
+    int image_reads = 0;
 
-    std::vector<WindowHandle> top_level_windows() override { return z_order_; }
+    std::vector<WindowHandle> top_level_windows() override {
+        ++listings;
+        return z_order_;
+    }
     bool window_exists(WindowHandle window) override { return windows_.contains(window); }
     std::wstring title(WindowHandle window) override { return find(window).title; }
     bool is_visible(WindowHandle window) override { return find(window).visible; }
     std::optional<int> placement_show_state(WindowHandle window) override {
         return find(window).show_state;
     }
+    State state(WindowHandle window) override {
+        return {is_visible(window), find(window).show_state};
+    }
     WindowHandle parent(WindowHandle window) override { return find(window).parent; }
     std::uint32_t process_id(WindowHandle window) override { return find(window).process_id; }
     std::wstring process_image_path(std::uint32_t process_id) override {
+        ++image_reads;
         return image_paths_.contains(process_id) ? image_paths_[process_id] : std::wstring();
     }
     // A process's creation time is made up from its id unless a test sets it.

@@ -41,6 +41,15 @@ TEST_F(EngineTest, APassListsTitledWindowsInZOrderWithStateAndImageButNotTheMain
     settle();
     EXPECT_TRUE(host.page_refreshes == refreshes + 1 && host.refresh_timer_running);
     EXPECT_FALSE(model.windows.record(index_of(unreadable)).visible);
+
+    // A known window's process is opened again only when its handle changed hands.
+    const int reads = system.image_reads;
+    const auto reused = expected[3].hwnd;
+    settle();
+    EXPECT_EQ(system.image_reads, reads);
+    system.window(reused).process_id = process;
+    settle();
+    EXPECT_EQ(system.image_reads, reads + 1);
 }
 
 TEST_F(EngineTest, ShowingGroupsKeysAndTimersRestoreTheFormerStateOfOnlyWhatThisProgramHid) {
@@ -165,4 +174,17 @@ TEST_F(EngineTest, QueriesAndEventsLeaveIgnoredWindowsAndThoseAnotherProgramHid)
     press(EVENT_TOGGLE_ALL_WINDOWS);
     EXPECT_TRUE(is_shown(editor) && is_shown(notepad) && host.main_window_hides == 3);
     EXPECT_FALSE(is_shown(mail) || is_shown(start) || is_shown(elsewhere));
+
+    // A key acts once earlier requests settled, from the message loop, and looks again once
+    // its own did, drawing the page once.
+    host.shown = waiter.held = true;
+    system.activate(editor);
+    press(EVENT_HIDE_ACTIVE_WINDOW);
+    EXPECT_TRUE(is_shown(editor) && waiter.waiting.size() == 1);
+    waiter.elapse();
+    const int refreshes = host.page_refreshes;
+    EXPECT_TRUE(!is_shown(editor) && model.windows.record(index_of(editor)).visible);
+    waiter.elapse();
+    EXPECT_FALSE(model.windows.record(index_of(editor)).visible);
+    EXPECT_EQ(host.page_refreshes, refreshes + 1);
 }

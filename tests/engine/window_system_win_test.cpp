@@ -3,6 +3,7 @@
 #include "engine/fake_engine_host.h"
 #include "engine/fake_waiter.h"
 #include "engine/window_engine.h"
+#include "engine/window_timer_waiter_win.h"
 #include "model/data_model.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -20,6 +22,16 @@ std::unique_ptr<HWND__, decltype(&DestroyWindow)> own_window(const wchar_t* titl
                         240, 120, owner, nullptr, nullptr, nullptr);
     ShowWindow(window, SW_SHOWNORMAL);
     return {window, &DestroyWindow};
+}
+
+template <typename Condition> void pump_messages_until(Condition done) {
+    const auto deadline = GetTickCount64() + 10000;
+    while (!done() && GetTickCount64() < deadline) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+    }
 }
 
 } // namespace
@@ -40,4 +52,23 @@ TEST(Win32WindowSystem, APassListsRealWindowsButNotTheMainWindowNorWhatItOwns) {
     EXPECT_GE(model.windows.find_index(to_window_handle(target.get())), 0);
     EXPECT_EQ(model.windows.find_index(to_window_handle(main_window.get())), -1);
     EXPECT_EQ(model.windows.find_index(to_window_handle(message_box.get())), -1);
+}
+
+// The engine's settling waits hold up nothing: their steps run later from the message loop,
+// equal waits in the order asked for, and a cancelled one never.
+TEST(WindowTimerWaiter, StepsRunFromTheMessageLoopInTheirOrderAndCancelledOnesNever) {
+    WindowTimerWaiter waiter;
+    std::vector<int> ran;
+    waiter.after_milliseconds(20, [&] {
+        ran.push_back(1);
+        waiter.after_milliseconds(0, [&] { ran.push_back(3); });
+    });
+    waiter.after_milliseconds(20, [&] { ran.push_back(2); });
+    EXPECT_TRUE(ran.empty());
+    pump_messages_until([&] { return ran.size() == 3; });
+    waiter.after_milliseconds(0, [&] { ran.push_back(8); });
+    waiter.cancel();
+    waiter.after_milliseconds(0, [&] { ran.push_back(4); });
+    pump_messages_until([&] { return ran.size() >= 4; });
+    EXPECT_EQ(ran, (std::vector<int>{1, 2, 3, 4}));
 }

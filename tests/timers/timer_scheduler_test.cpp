@@ -107,3 +107,31 @@ TEST_F(TimerScheduling,
     next_scheduler.timer_tick();
     EXPECT_TRUE(is_shown(player) && is_shown(radio));
 }
+
+TEST_F(TimerScheduling, ATickLooksAtTheWindowsOnlyWhenATimerMayActOnThemOrThePageShowsThem) {
+    host.shown = false;
+    model.add_timer({.group_id = 4, .start_h = 22, .duration_h = 4});
+    model.add_timer({.group_id = 40, .enabled = true, .start_h = 22, .duration_h = 4});
+    tick_at(23, 0);
+    EXPECT_TRUE(system.listings == 0 && !scheduler.hiding_now());
+    host.shown = true; // a pass each tick, the page drawn only after a change
+    tick_at(23, 0);
+    tick_at(23, 0);
+    EXPECT_TRUE(system.listings == 2 && host.page_refreshes == 1);
+
+    // The timer hides, lets the windows settle, then looks again and draws the page once.
+    scheduler.toggle_timer(0);
+    EXPECT_TRUE(scheduler.hiding_now()); // a window that opens now is to be hidden at once
+    waiter.held = true;
+    tick_at(23, 1);
+    EXPECT_TRUE(!is_shown(browser) && system.listings == 3 && host.page_refreshes == 1);
+    waiter.elapse();
+    EXPECT_TRUE(system.listings == 4 && host.page_refreshes == 2);
+    host.shown = false; // with nothing left to hide nothing waits, but the timer keeps looking
+    tick_at(23, 2);
+    EXPECT_TRUE(system.listings == 5 && waiter.waiting.empty());
+    tick_at(2, 0); // its windows are shown after its period, and then nothing is looked at
+    waiter.elapse();
+    tick_at(2, 1);
+    EXPECT_TRUE(is_shown(browser) && system.listings == 7);
+}
