@@ -48,10 +48,6 @@ std::wstring with_single_separators(const std::wstring& path, wchar_t separator)
 constexpr std::wstring_view UNC_PREFIX = L"\\\\";
 constexpr std::wstring_view VERBATIM_PREFIX = L"\\\\?\\";
 
-bool is_verbatim(const std::wstring& path) {
-    return path.starts_with(VERBATIM_PREFIX);
-}
-
 } // namespace
 
 bool read_file(FileBuffer& buffer, const std::wstring& path, std::uint32_t max_size) {
@@ -71,7 +67,7 @@ bool read_file(FileBuffer& buffer, const std::wstring& path, std::uint32_t max_s
 // only, since the system reads a slash in it as part of a name.
 std::wstring join_path(const std::wstring& directory, const std::wstring& file_name) {
     const std::wstring path = directory_prefix(trim_spaces(directory)) + trim_spaces(file_name);
-    if (is_verbatim(path))
+    if (path.starts_with(VERBATIM_PREFIX))
         return std::wstring(VERBATIM_PREFIX) +
                with_single_separators(path.substr(VERBATIM_PREFIX.size()), L'\\');
     if (path.starts_with(UNC_PREFIX))
@@ -95,7 +91,9 @@ std::wstring set_file_aside(const std::wstring& path) {
 
 bool prepare_directory(const std::wstring& parent, const std::wstring& folder_name,
                        std::wstring& directory) {
-    const std::wstring path = parent + (is_verbatim(parent) ? L"\\" : L"//") + folder_name;
+    // A share or a verbatim path is not normalised by every system, so it takes one backslash.
+    const std::wstring path =
+        parent + (parent.starts_with(UNC_PREFIX) ? L"\\" : L"//") + folder_name;
     if (!is_directory(path) && !create_directory(path))
         return false;
     directory = path;

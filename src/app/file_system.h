@@ -49,5 +49,6 @@ bool prepare_application_directory(const std::wstring& folder_name, std::wstring
 
 // Makes sure the folder `parent` + "//" + `folder_name` exists, creating it when needed, and
 // hands back that path. The doubled slash is kept: it is the form the log has always shown.
+// A share's `parent` (starting "\\\\") takes one backslash instead.
 bool prepare_directory(const std::wstring& parent, const std::wstring& folder_name,
                        std::wstring& directory);

@@ -31,6 +31,8 @@ struct SettingsOnlyOwner final : engine::main_window_owner {
     HICON program_icon() const override { return nullptr; }
     Settings& settings() override { return loaded; }
     bool shutdown(bool) override { return false; }
+    void save_changes() override {}
+    void save_for_session_end() override {}
 
     Settings loaded{[] { return ScreenSize{1280, 1024}; }};
 };

@@ -1,5 +1,6 @@
 """Start-up and the main window: the first start's folder, files and log, a second instance,
-the saved placement and minimum size, closing to the tray, and hot keys the system refuses."""
+damaged files set aside in a data folder on a share, the saved placement and minimum size,
+closing to the tray, and hot keys the system refuses."""
 
 import os
 import pathlib
@@ -7,7 +8,7 @@ import re
 import unittest
 
 import driver
-from data_files import EXACTLY_MATCHES, HIDE_ONLY, MAIN, Keys, Pattern, prepare
+from data_files import EXACTLY_MATCHES, EXIT_COMMAND, HIDE_ONLY, MAIN, Keys, Pattern, prepare
 
 LIST_FILES = ("ignore_list.xml", "groups.xml", "hotkeys.xml", "timers.xml")
 ERROR = "Hot Key Error"
@@ -82,6 +83,42 @@ class StartUp(driver.WineTestCase):
                           "the next run to load what the first saved")
         self.assertIn("Group list loaded successfully.", log_lines())
 
+    def test_damaged_files_in_a_data_folder_on_a_share_are_set_aside_once(self):
+        driver.data_folder_on_share(self)
+        prepare(groups={2: ("Mine", [Pattern("Mine")])}, hot_keys=[(2, HIDE_ONLY, Keys("alt", "M"))])
+        folder = driver.data_folder()
+        damaged = {"groups.xml": (folder / "groups.xml").read_bytes().replace(b"groups>", b"grups>"),
+                   "timers.xml": (folder / "timers.xml").read_bytes()[:20]}
+        for name, data in damaged.items():
+            (folder / name).write_bytes(data)
+        hot_keys = (folder / "hotkeys.xml").read_bytes()
+        program = self.start_hushcloak()
+        on_share = "\\\\hushcloak/roaming/Hushcloak/"
+        # A Wine program started while this one looks up its folder on the share can hang, so
+        # the first look at the windows waits for the log that ends the start-up.
+        driver.wait_until(log_lines, "the log written at the end of start-up")
+        driver.wait_for_window("Files Set Aside")
+        for name in damaged:
+            self.assertIn(f"{on_share}{name}.unreadable", driver.window_texts("Files Set Aside"))
+        driver.click_button("Files Set Aside", "OK")
+        self.assertIn(f"Application directory: [{driver.SHARE}\\Hushcloak]", log_lines())
+        self.assertIn(f"Unreadable file kept as: {on_share}groups.xml.unreadable", log_lines())
+        # The default groups take ids that the kept hot key does not name; its file stays.
+        self.assertIn('id="3" name="Web Browsers"', driver.read_data_file("groups.xml"))
+        driver.post_command(MAIN, EXIT_COMMAND)
+        self.assertEqual(program.wait(), 0)
+        self.assertEqual((folder / "hotkeys.xml").read_bytes(), hot_keys)
+
+        self.start_hushcloak()
+        driver.wait_until(lambda: "Group list loaded successfully." in (log_lines() or []),
+                          "the next run to load the new groups")
+        self.assertIn("Timer list loaded successfully.", log_lines())
+        self.assertFalse(any("Unreadable" in line for line in log_lines()))
+        kept = sorted(path.name for path in folder.iterdir() if "unreadable" in path.name)
+        self.assertEqual(kept, ["groups.xml.unreadable", "timers.xml.unreadable"])
+        for name, data in damaged.items():
+            self.assertEqual((folder / f"{name}.unreadable").read_bytes(), data)
+
     def test_placement_minimum_size_and_closing_to_the_tray(self):
         prepare(x=150, y=120, width=720, height=480, maximized=True)
         program = self.start_hushcloak()
@@ -96,6 +133,8 @@ class StartUp(driver.WineTestCase):
         driver.screenshot("main_window")
         # The bottom right corner of the frame, dragged far up and to the left.
         x, y, width, height = geometry()
+        watch = driver.FolderWatch(driver.data_folder())
+        self.addCleanup(watch.close)
         driver.xdotool("mousemove", str(x + width - 3), str(y + height - 3), "mousedown", "1")
         for point in ((x + 600, y + 400), (x + 300, y + 200), (x + 100, y + 100)):
             driver.xdotool("mousemove", *map(str, point))
@@ -104,6 +143,7 @@ class StartUp(driver.WineTestCase):
         driver.wait_until(lambda: re.search(r'<size maximized="false" x="640" y="400"',
                                             driver.read_data_file("settings.xml")),
                           "the minimum size saved")
+        self.assertEqual(watch.names().count("settings.xml"), 1)
         driver.press_keys("alt+F4", window_title=MAIN)
         driver.wait_for_no_window(MAIN)
         self.assertTrue(program.running)

@@ -12,6 +12,7 @@ when the test fails, that folder also gets the data files and a screenshot, and 
 printed, so that the test's output alone explains the failure.
 """
 
+import ctypes
 import dataclasses
 import os
 import pathlib
@@ -317,6 +318,55 @@ def screenshot_to(path):
 def data_folder():
     """Hushcloak's data folder in the test prefix (%APPDATA%\\Hushcloak)."""
     return pathlib.Path(setting("HUSHCLOAK_APPDATA_DIR")) / "Hushcloak"
+
+
+SHELL_FOLDERS = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders"
+SHARE = r"\\hushcloak\roaming"
+
+
+def data_folder_on_share(test):
+    r"""Makes the prefix's roaming application-data folder the share SHARE until the test ends.
+    Wine reaches \\server\share through the prefix's dosdevices/unc folder, which here leads to
+    the usual folder, so data_folder() still names the same files."""
+    server = pathlib.Path(setting("WINEPREFIX")) / "dosdevices" / "unc" / "hushcloak"
+    server.mkdir(parents=True, exist_ok=True)
+    (server / "roaming").symlink_to(setting("HUSHCLOAK_APPDATA_DIR"), target_is_directory=True)
+    test.addCleanup((server / "roaming").unlink)
+    listed = run_wine("reg", "query", SHELL_FOLDERS, "/v", "AppData").stdout.decode("latin-1")
+    original = re.search(r"AppData\s+REG_\w+\s+(.+?)\s*$", listed, re.M).group(1)
+
+    def point_app_data_at(value):
+        run_wine("reg", "add", SHELL_FOLDERS, "/v", "AppData", "/t", "REG_EXPAND_SZ", "/d", value,
+                 "/f")
+
+    point_app_data_at(SHARE)
+    test.addCleanup(point_app_data_at, original)
+
+
+class FolderWatch:
+    """Collects the names of the files moved into place in a folder, as an atomic save does."""
+    IN_MOVED_TO = 0x80
+    HEADER = 16  # wd, mask, cookie, len
+
+    def __init__(self, folder):
+        self._libc = ctypes.CDLL(None, use_errno=True)
+        self._descriptor = self._libc.inotify_init1(os.O_NONBLOCK)
+        self._libc.inotify_add_watch(self._descriptor, bytes(folder), self.IN_MOVED_TO)
+        self._names = []
+
+    def names(self):
+        while True:
+            try:
+                events = os.read(self._descriptor, 65536)
+            except BlockingIOError:
+                return list(self._names)
+            while events:
+                length = int.from_bytes(events[12:16], "little")
+                self._names.append(events[16:16 + length].rstrip(b"\0").decode("latin-1"))
+                events = events[self.HEADER + length:]
+
+    def close(self):
+        os.close(self._descriptor)
 
 
 def wipe_data_folder():
