@@ -141,26 +141,26 @@ class Pages(driver.WineTestCase):
             driver.press_keys(HOT_KEY.xdotool, window_title=BYSTANDER)
             self.wait_visible(peer, MEMBER, visible)
 
-        # A new clock timer runs from now for half an hour.
+        # A new clock timer runs from now for half an hour, once activated.
         self.page("Visibility Timers")
         driver.click(MAIN, "control", "Add")
         driver.wait_for_window("Visibility Timer Editor")
         driver.click_button("Visibility Timer Editor", "OK")
-        answer("Activate Timer", "Yes")
-        self.wait_visible(peer, MEMBER, False)
+        answer("Activate Timer", "No")
         self.add_ignore_rule("Holiday Photos")
         # Each was saved when it was made, so ending the process by force loses none of them.
         program.kill()
         self.assertIn(f'key_code="{ord(HOT_KEY.key)}"', driver.read_data_file("hotkeys.xml"))
-        self.assertIn('enabled="true"', driver.read_data_file("timers.xml"))
+        self.assertIn('duration_m="30"', driver.read_data_file("timers.xml"))
         self.assertIn('phrase="Quarterly Report"', driver.read_data_file("groups.xml"))
         self.assertIn('phrase="Holiday Photos"', driver.read_data_file("ignore_list.xml"))
 
-        # Active from the start; switched off on its page, it shows its group at once.
+        # Activated on its page it hides its group; switched off, it shows it at once.
         program = self.start()
-        self.wait_visible(peer, MEMBER, False)
         self.page("Visibility Timers")
         driver.select(MAIN, "row", TIMER_ROW)
+        driver.click(MAIN, "control", "Activate")
+        self.wait_visible(peer, MEMBER, False)
         driver.click(MAIN, "control", "Deactivate")
         self.wait_visible(peer, MEMBER, True)
         driver.spot(MAIN, "control", "Activate")
