@@ -10,6 +10,8 @@
 
 #include <shellapi.h>
 
+#include <filesystem>
+
 #include <string>
 
 namespace {
@@ -54,6 +56,32 @@ TEST(TrayIcon, ARecreatedTaskbarGetsTheIconBackFromTheMainWindow) {
                         5000, &result);
 
     EXPECT_TRUE(notify_icon(NIM_MODIFY, window.handle()));
+}
+
+// A drag sends a size at every step; settings.xml is written once the drag ends, and when the
+// window is maximised or restored.
+TEST(MainWindowPlacement, IsSavedWhenADragEndsAndAtMaximiseOrRestoreButNotAtEachStep) {
+    TemporaryFolder folder;
+    SettingsOnlyOwner owner;
+    owner.loaded.load(folder.file(L"settings.xml"));
+    DataModel model;
+    MainWindow window;
+    ASSERT_TRUE(window.create(owner, model));
+    const auto written = [&] {
+        return std::filesystem::remove(path_of(folder.file(L"settings.xml")));
+    };
+    ASSERT_TRUE(written());
+    SendMessageW(window.handle(), WM_ENTERSIZEMOVE, 0, 0);
+    for (const int width : {700, 680, 660})
+        SetWindowPos(window.handle(), nullptr, 0, 0, width, 500, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_FALSE(written());
+    SendMessageW(window.handle(), WM_EXITSIZEMOVE, 0, 0);
+    EXPECT_TRUE(written());
+    EXPECT_EQ(owner.settings().size_x(), 660);
+    for (const int show : {SW_MAXIMIZE, SW_RESTORE}) {
+        ShowWindow(window.handle(), show);
+        EXPECT_TRUE(written()) << show;
+    }
 }
 
 // Every submenu's items, each as its text and identifier, checked ones marked with a "*".

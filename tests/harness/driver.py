@@ -12,7 +12,6 @@ when the test fails, that folder also gets the data files and a screenshot, and 
 printed, so that the test's output alone explains the failure.
 """
 
-import ctypes
 import dataclasses
 import os
 import pathlib
@@ -324,6 +323,18 @@ SHELL_FOLDERS = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User S
 SHARE = r"\\hushcloak\roaming"
 
 
+def set_registry_value(test, key, name, kind, value):
+    """Sets a value in the prefix's registry until the test ends."""
+    listed = run_wine("reg", "query", key, "/v", name).stdout.decode("latin-1")
+    original = re.search(rf"{name}\s+REG_\w+\s+(.+?)\s*$", listed, re.M).group(1)
+
+    def set_to(data):
+        run_wine("reg", "add", key, "/v", name, "/t", kind, "/d", data, "/f")
+
+    set_to(value)
+    test.addCleanup(set_to, original)
+
+
 def data_folder_on_share(test):
     r"""Makes the prefix's roaming application-data folder the share SHARE until the test ends.
     Wine reaches \\server\share through the prefix's dosdevices/unc folder, which here leads to
@@ -332,41 +343,7 @@ def data_folder_on_share(test):
     server.mkdir(parents=True, exist_ok=True)
     (server / "roaming").symlink_to(setting("HUSHCLOAK_APPDATA_DIR"), target_is_directory=True)
     test.addCleanup((server / "roaming").unlink)
-    listed = run_wine("reg", "query", SHELL_FOLDERS, "/v", "AppData").stdout.decode("latin-1")
-    original = re.search(r"AppData\s+REG_\w+\s+(.+?)\s*$", listed, re.M).group(1)
-
-    def point_app_data_at(value):
-        run_wine("reg", "add", SHELL_FOLDERS, "/v", "AppData", "/t", "REG_EXPAND_SZ", "/d", value,
-                 "/f")
-
-    point_app_data_at(SHARE)
-    test.addCleanup(point_app_data_at, original)
-
-
-class FolderWatch:
-    """Collects the names of the files moved into place in a folder, as an atomic save does."""
-    IN_MOVED_TO = 0x80
-    HEADER = 16  # wd, mask, cookie, len
-
-    def __init__(self, folder):
-        self._libc = ctypes.CDLL(None, use_errno=True)
-        self._descriptor = self._libc.inotify_init1(os.O_NONBLOCK)
-        self._libc.inotify_add_watch(self._descriptor, bytes(folder), self.IN_MOVED_TO)
-        self._names = []
-
-    def names(self):
-        while True:
-            try:
-                events = os.read(self._descriptor, 65536)
-            except BlockingIOError:
-                return list(self._names)
-            while events:
-                length = int.from_bytes(events[12:16], "little")
-                self._names.append(events[16:16 + length].rstrip(b"\0").decode("latin-1"))
-                events = events[self.HEADER + length:]
-
-    def close(self):
-        os.close(self._descriptor)
+    set_registry_value(test, SHELL_FOLDERS, "AppData", "REG_EXPAND_SZ", SHARE)
 
 
 def wipe_data_folder():
