@@ -126,14 +126,10 @@ TEST(DataFolderRuns, FirstRunStartsFromDefaultsAndEachLaterRunLoadsWhatThePrevio
     for (const auto& [name, bytes] : saved)
         EXPECT_EQ(folder.read(name), bytes) << name;
 
-    // Third run: without the groups file the default groups are back, so hot keys keep only their
-    // references to those; a settings file with gaps keeps what it has, options included.
+    // Third run: a missing groups file is not a damaged one, and the default groups are back
+    // with the first ids, so the hot key of group 3 is kept; a settings file with gaps keeps
+    // what it has, options included.
     std::filesystem::remove(folder.path() / "groups.xml");
-    const std::string key =
-        " event_index='-1' action='0' mod_ctrl='1' mod_alt='0' mod_shift='0' mod_win='0'/>";
-    folder.write("hotkeys.xml", "<settings><hotkeys><rule key_code='65' group_id='3'" + key +
-                                    "<rule key_code='66' group_id='4'" + key +
-                                    "</hotkeys></settings>");
     folder.write("settings.xml", "<config><window><position x='3000' y='-20'/><size x='1000'/>"
                                  "</window><options check_updates='false'/></config>");
     screen = {1920, 1080};
@@ -141,10 +137,7 @@ TEST(DataFolderRuns, FirstRunStartsFromDefaultsAndEachLaterRunLoadsWhatThePrevio
     DataModel loaded;
     LogTail third_log;
     EXPECT_TRUE(third.load(loaded));
-    EXPECT_EQ(third_log.lines(),
-              start_up_lines(root, {L"", L"", L"-",
-                                    L"Hotkey loaded, but removed due to invalid group assocation.",
-                                    L""}));
+    EXPECT_EQ(third_log.lines(), start_up_lines(root, {L"", L"", L"-", L"", L""}));
     EXPECT_EQ(std::pair(loaded.hot_key_count(), loaded.hot_key(0).group_id), std::pair(1, 3));
     third.save(loaded);
     EXPECT_EQ(folder.read("settings.xml"), settings_file(3000, -20, false, 1000, 800, false));
@@ -180,7 +173,7 @@ TEST(DataFolderRuns, FirstRunStartsFromDefaultsAndEachLaterRunLoadsWhatThePrevio
 }
 
 // What one run has: ignore phrases, groups by id, the groups named by hot keys and timers (a
-// timer "+" when active) and the key of "hide all windows".
+// timer "+" when active).
 std::wstring bound(const DataModel& model) {
     std::wstring text = L"ignore";
     for (const Pattern& pattern : model.ignore_patterns())
@@ -195,8 +188,7 @@ std::wstring bound(const DataModel& model) {
     for (int i = 0; i < model.timer_count(); ++i)
         text += L" g" + std::to_wstring(model.timer(i).group_id) +
                 (model.timer(i).enabled ? L"+" : L"");
-    return text + L"; hide all " +
-           std::to_wstring(model.event_hot_key(EVENT_HIDE_ALL_WINDOWS).key_code);
+    return text;
 }
 
 std::string rules(const std::string& list, const std::string& rule, int last_group) {
@@ -215,13 +207,10 @@ TEST(DataFolderRuns, DamagedFilesAreSetAsideOnceAndUnusualOnesLoadAndStayAsTheyA
     const std::string key = "event_index='-1' key_code='65' action='0' mod_ctrl='1' mod_alt='0' "
                             "mod_shift='0' mod_win='0'",
                       timer = "enabled='true' type='0' start_h='9' start_m='0' start_s='0' "
-                              "duration_h='1' duration_m='0' duration_s='0'",
-                      hide_all = "<rule event_index='4' key_code='112' group_id='-1' action='0' "
-                                 "mod_ctrl='0' mod_alt='1' mod_shift='0' mod_win='0'/>";
+                              "duration_h='1' duration_m='0' duration_s='0'";
     const std::string group = "<rule id='0' name='Caf\xE9 \xC3\xA9t\xC3\xA9'><pattern phrase='p' "
                               "compare='2' applies_to='0' case_sensitive='0'/></rule>";
-    std::string keys = rules("hotkeys", key, 5);
-    keys.insert(keys.find("<rule"), hide_all);
+    const std::string keys = rules("hotkeys", key, 5);
     // "Caf\u00e9" in the ignore list, as Notepad saves "Unicode".
     std::string notepad_unicode = "\xFF\xFE";
     for (const char byte : std::string("<s><ignore_list><rule phrase='Caf\xE9' compare='4' "
@@ -238,15 +227,15 @@ TEST(DataFolderRuns, DamagedFilesAreSetAsideOnceAndUnusualOnesLoadAndStayAsTheyA
         {{{"ignore_list.xml", notepad_unicode},
           {"groups.xml", "<?xml version='1.0' encoding='UTF-8'?><settings><groups>" + group + "</groups></settings>"},
           {"hotkeys.xml", rules("hotkeys", key, 0)}, {"timers.xml", rules("timers", timer, 0)}},
-         {}, L"ignore Caf\u00e9; groups 0=Caf\u00e9 \u00e9t\u00e9; keys g0; timers g0+; hide all 1000"},
+         {}, L"ignore Caf\u00e9; groups 0=Caf\u00e9 \u00e9t\u00e9; keys g0; timers g0+"},
         {{{"groups.xml", "<settings><grups>" + group + "</grups></settings>"}, {"hotkeys.xml", keys},
           {"timers.xml", rules("timers", timer, 5)}},
-         {"groups.xml.unreadable"}, L"ignore Caf\u00e9; groups " + defaults + L"; keys; timers; hide all 112"},
+         {"groups.xml.unreadable"}, L"ignore Caf\u00e9; groups " + defaults + L"; keys; timers"},
         {{{"timers.xml", "<settings><timers><rule enabled='tr"}, {"settings.xml", "<settings><window>"}},
-         {"settings.xml.unreadable", "timers.xml.unreadable"}, L"ignore Caf\u00e9; groups " + defaults + L"; keys; timers; hide all 112"},
-        {{}, {}, L"ignore Caf\u00e9; groups " + defaults + L"; keys; timers; hide all 112"},
+         {"settings.xml.unreadable", "timers.xml.unreadable"}, L"ignore Caf\u00e9; groups " + defaults + L"; keys; timers"},
+        {{}, {}, L"ignore Caf\u00e9; groups " + defaults + L"; keys; timers"},
         {{{"groups.xml", "<settings><grups/></settings>"}, {"hotkeys.xml", keys}},
-         {"groups.xml.unreadable.2"}, L"ignore Caf\u00e9; groups " + defaults + L"; keys; timers; hide all 112"}};
+         {"groups.xml.unreadable.2"}, L"ignore Caf\u00e9; groups " + defaults + L"; keys; timers"}};
     // clang-format on
     for (const auto& run : runs) {
         SCOPED_TRACE(run.bound);
