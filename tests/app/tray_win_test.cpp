@@ -39,15 +39,21 @@ struct SettingsOnlyOwner final : engine::main_window_owner {
     Settings loaded{[] { return ScreenSize{1280, 1024}; }};
 };
 
-// Regression: a taskbar re-created after Explorer crashed had lost the icon for good, and with
-// the main window hidden the user had no way back.
-TEST(TrayIcon, ARecreatedTaskbarGetsTheIconBackFromTheMainWindow) {
+// The real main window of that program, its settings in a folder of their own.
+struct MainWindowTest : testing::Test {
+    void SetUp() override {
+        owner.loaded.load(folder.file(L"settings.xml"));
+        ASSERT_TRUE(window.create(owner, model));
+    }
     TemporaryFolder folder;
     SettingsOnlyOwner owner;
-    owner.loaded.load(folder.file(L"settings.xml"));
     DataModel model;
     MainWindow window;
-    ASSERT_TRUE(window.create(owner, model));
+};
+
+// Regression: a taskbar re-created after Explorer crashed had lost the icon for good, and with
+// the main window hidden the user had no way back.
+TEST_F(MainWindowTest, ARecreatedTaskbarGetsTheTrayIconBack) {
     ASSERT_TRUE(notify_icon(NIM_DELETE, window.handle()));
     ASSERT_FALSE(notify_icon(NIM_MODIFY, window.handle()));
 
@@ -60,13 +66,7 @@ TEST(TrayIcon, ARecreatedTaskbarGetsTheIconBackFromTheMainWindow) {
 
 // A drag sends a size at every step; settings.xml is written once the drag ends, and when the
 // window is maximised or restored.
-TEST(MainWindowPlacement, IsSavedWhenADragEndsAndAtMaximiseOrRestoreButNotAtEachStep) {
-    TemporaryFolder folder;
-    SettingsOnlyOwner owner;
-    owner.loaded.load(folder.file(L"settings.xml"));
-    DataModel model;
-    MainWindow window;
-    ASSERT_TRUE(window.create(owner, model));
+TEST_F(MainWindowTest, PlacementIsSavedWhenADragEndsAndAtMaximiseOrRestoreButNotAtEachStep) {
     const auto written = [&] {
         return std::filesystem::remove(path_of(folder.file(L"settings.xml")));
     };

@@ -2,7 +2,6 @@
 damaged files set aside in a data folder on a share, the saved placement and minimum size,
 closing to the tray, and hot keys the system refuses."""
 
-import os
 import pathlib
 import re
 import unittest
@@ -15,17 +14,9 @@ ERROR = "Hot Key Error"
 ON_SHARE = "\\\\hushcloak/roaming/Hushcloak/"
 
 
-def windows_path(linux_path):
-    """The path under which a program in the test prefix sees a Linux path."""
-    path = pathlib.Path(linux_path).resolve()
-    drive_c = (pathlib.Path(os.environ["WINEPREFIX"]) / "drive_c").resolve()
-    if path.is_relative_to(drive_c):
-        return "C:\\" + "\\".join(path.relative_to(drive_c).parts)
-    return "Z:" + str(path).replace("/", "\\")
-
-
 def first_start_log():
-    lines = [f"Current directory: [{windows_path(os.getcwd())}\\]",
+    cwd = "Z:" + str(pathlib.Path.cwd().resolve()).replace("/", "\\")
+    lines = [f"Current directory: [{cwd}\\]",
              f"Application directory: [{driver.SHARE}\\Hushcloak]"]
     for name, outcome in (("settings.xml", "Settings loaded successfully."),
                           ("ignore_list.xml", "Unable to load ignore list."),
@@ -95,7 +86,7 @@ class StartUp(driver.WineTestCase):
         for name, data in damaged.items():
             self.assertIn(f"{ON_SHARE}{name}.unreadable", driver.window_texts("Files Set Aside"))
             self.assertEqual((folder / f"{name}.unreadable").read_bytes(), data)
-        self.assertIn("Hot key list loaded successfully.", log_lines())
+            self.assertIn(f"Unreadable file kept as: {ON_SHARE}{name}.unreadable", log_lines())
 
     def test_placement_minimum_size_and_closing_to_the_tray(self):
         prepare(x=150, y=120, width=720, height=480, maximized=True)

@@ -10,16 +10,6 @@
 
 namespace {
 
-// A document as "Unicode": a byte-order mark and the text's code units, from either end.
-std::string utf16(bool little_endian, std::u16string_view text) {
-    std::string bytes = little_endian ? "\xFF\xFE" : "\xFE\xFF";
-    for (const char16_t unit : text) {
-        const char low = static_cast<char>(unit & 0xFF), high = static_cast<char>(unit >> 8);
-        bytes += little_endian ? std::string{low, high} : std::string{high, low};
-    }
-    return bytes;
-}
-
 std::string repeated(const std::string& part, std::size_t count) {
     std::string text;
     while (count-- > 0)
@@ -63,16 +53,10 @@ TEST(ConfigFile, ReadsEachFileInItsEncodingWritesWhatItsTextNeedsAndRefusesHosti
         {"<s><rule phrase='c'/><!--" + nest(400) + "--><![CDATA[" + nest(400) + "]]></s>", L"c", ""},
         {repeated("<rule phrase='/>/>'>", MAX_ELEMENT_DEPTH + 1) + repeated("</rule>", MAX_ELEMENT_DEPTH + 1), L"", ""},
         {"<s>" + widest + " phrase='w'/></s>", L"w", ""}, {"<s>" + widest + " a='b' phrase='w'/></s>", L"", ""},
-        {"<s><rule phrase='big'/>" + std::string(MAX_CONFIG_FILE_SIZE - 27, ' ') + "</s>", L"big", ""},
-        {"<s><rule phrase='big'/>" + std::string(MAX_CONFIG_FILE_SIZE - 26, ' ') + "</s>", L"", ""},
         {"", L"", ""}, {"not xml", L"", ""}, {"<?xml version='1.0'?>\n", L"", ""}, {"<s><rule phrase='x'", L"", ""},
         {"<s><rule a='1' a='2'/></s>", L"", ""}, {std::string("\x00\xFF\xFE<", 4), L"", ""},
         // A byte that is not UTF-8 is the character of its value, as in a file without a declaration.
         {"<?xml encoding='UTF-8'?><s><rule phrase='a\xE9z' b='\xC3\xA9\xFF\xC3'/></s>", L"a\u00e9z", old + " b=\"\xE9\xFF\xC3\" phrase=\"a\xE9z\"" + end},
-        // "Unicode" from either end, saved as UTF-8 behind its mark; half a character is refused.
-        {utf16(true, u"<?xml encoding='UTF-16'?><s><rule phrase='\u4e2d\U0001F600'/></s>"), L"\u4e2d" + emoji, bom + utf8 + " phrase=\"\xE4\xB8\xAD\xF0\x9F\x98\x80\"" + end},
-        {utf16(false, u"<s><rule phrase='\u00e9'/></s>"), L"\u00e9", bom + utf8 + " phrase=\"\xC3\xA9\"" + end},
-        {utf16(true, u"<s><rule phrase='x'/></s>") + "<", L"", ""},
         // An unpaired surrogate is written as its own three bytes, and read back so.
         {"<?xml encoding='UTF-8'?><s><rule phrase='a\xED\xA0\x80z'/></s>", L"a\xD800z", utf8 + " phrase=\"a\xED\xA0\x80z\"" + end}};
     // clang-format on
@@ -86,10 +70,9 @@ TEST(ConfigFile, ReadsEachFileInItsEncodingWritesWhatItsTextNeedsAndRefusesHosti
         const LogTail log;
         const bool usable = !c.phrase.empty();
         EXPECT_EQ(file.load(path), usable);
-        std::vector<std::wstring> lines{L"Unable to load configuration: " + path};
-        if (c.stored.size() > MAX_CONFIG_FILE_SIZE)
-            lines.insert(lines.begin(), L"Unable to load file: " + path + L".");
-        EXPECT_EQ(log.lines(), usable ? std::vector<std::wstring>{} : lines);
+        EXPECT_EQ(log.lines(),
+                  usable ? std::vector<std::wstring>{}
+                         : std::vector<std::wstring>{L"Unable to load configuration: " + path});
         if (!usable) {
             EXPECT_EQ(std::pair(file.root().get_name(), file.root().child_count()),
                       std::pair(std::wstring(L"kept"), std::size_t{0}));
