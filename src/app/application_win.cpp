@@ -74,8 +74,8 @@ void Application::load_data() {
     }
 }
 
-// Once, when the main window is up: the files are renamed at every start that finds them
-// unreadable, and a copy already set aside is not set aside again.
+// Once per start, over the main window: only this start's copies are named, so a copy an
+// earlier start made is not reported again.
 void Application::tell_about_set_aside_files() const {
     const std::vector<std::wstring>& copies = files->set_aside_copies();
     if (copies.empty())

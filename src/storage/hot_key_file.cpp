@@ -79,3 +79,7 @@ void write_hot_keys(const DataModel& model, engine::config_element& root,
     for (const HotKey& hot_key : unbound)
         write_hot_key(hot_key, GROUP_HOT_KEY_INDEX, list.add_child(L"rule"));
 }
+
+void write_hot_keys(const DataModel& model, engine::config_element& root) {
+    write_hot_keys(model, root, {});
+}

@@ -24,4 +24,5 @@ bool read_hot_keys(const engine::config_element& root, DataModel& model);
 // Replaces everything in the tree with the five event slots and the group hot keys, followed
 // by the `unbound` ones.
 void write_hot_keys(const DataModel& model, engine::config_element& root,
-                    const std::vector<HotKey>& unbound = {});
+                    const std::vector<HotKey>& unbound);
+void write_hot_keys(const DataModel& model, engine::config_element& root);

@@ -102,3 +102,7 @@ void write_timers(const DataModel& model, engine::config_element& root,
         rule.property(L"group_id").set_int(timer.group_id);
     }
 }
+
+void write_timers(const DataModel& model, engine::config_element& root) {
+    write_timers(model, root, {});
+}

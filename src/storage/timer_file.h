@@ -23,4 +23,5 @@ bool read_timers(const engine::config_element& root, DataModel& model);
 // Replaces everything in the tree with the model's timers, followed by the `unbound` ones; a
 // stopwatch is written inactive, with no start time.
 void write_timers(const DataModel& model, engine::config_element& root,
-                  const std::vector<VisibilityTimer>& unbound = {});
+                  const std::vector<VisibilityTimer>& unbound);
+void write_timers(const DataModel& model, engine::config_element& root);
