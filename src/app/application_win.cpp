@@ -29,7 +29,20 @@ bool Application::initialise() {
         update_thread.set_parameter(this);
         update_thread.start(&check_for_updates, UPDATE_CHECK_INTERVAL_MILLISECONDS);
     }
+    tell_about_set_aside_files();
     return true;
+}
+
+void Application::save_changes() {
+    if (files)
+        files->save_changes(model);
+}
+
+void Application::save_for_session_end() {
+    if (files) {
+        files->save(model);
+        write_log(diagnostic_messages(), files->log_path());
+    }
 }
 
 bool Application::shutdown(bool silent) {
@@ -59,6 +72,19 @@ void Application::load_data() {
         warning_box(nullptr, L"Critical Error",
                     L"Unable to load or create settings.  Please check read-only status.");
     }
+}
+
+// Once per start, over the main window: only this start's copies are named, so a copy an
+// earlier start made is not reported again.
+void Application::tell_about_set_aside_files() const {
+    const std::vector<std::wstring>& copies = files->set_aside_copies();
+    if (copies.empty())
+        return;
+    std::wstring text = L"Hushcloak could not read these files. It kept them under new names and "
+                        L"started without what they hold:\n";
+    for (const std::wstring& copy : copies)
+        text += L"\n" + copy;
+    information_box(main_window.handle(), L"Files Set Aside", text);
 }
 
 void Application::load_program_icon() {

@@ -25,6 +25,8 @@ public:
     // The exit sequence. Returns false only when the user chose to keep the program running;
     // otherwise saves everything, writes the log and ends the process with exit code 0.
     bool shutdown(bool silent) override;
+    void save_changes() override;
+    void save_for_session_end() override;
 
     HICON program_icon() const override { return small_icon.get(); }
     Settings& settings() override { return files->settings(); }
@@ -38,6 +40,7 @@ private:
     void find_directories();
     void load_data();
     void load_program_icon();
+    void tell_about_set_aside_files() const;
 
     bool initialised = false;
     UniqueIcon small_icon;

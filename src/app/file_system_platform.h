@@ -14,6 +14,9 @@ bool load_regular_file(const std::wstring& path, std::uint64_t max_size,
 
 bool is_directory(const std::wstring& path);
 
+// Renames a file; false when that fails, also when anything already has the new name.
+bool rename_file(const std::wstring& from, const std::wstring& to);
+
 // Creates one folder (its parent must exist). False when that fails, also when anything of
 // that name is already there.
 bool create_directory(const std::wstring& path);

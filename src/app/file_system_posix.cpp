@@ -144,6 +144,17 @@ bool is_directory(const std::wstring& path) {
     return ::stat(to_utf8(path).c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
+bool path_exists(const std::wstring& path) {
+    struct stat status {};
+    return ::lstat(to_utf8(path).c_str(), &status) == 0;
+}
+
+bool rename_file(const std::wstring& from, const std::wstring& to) {
+    // A hard link fails when the new name is taken, where a rename would replace it.
+    const std::string source = to_utf8(from), target = to_utf8(to);
+    return ::link(source.c_str(), target.c_str()) == 0 && ::unlink(source.c_str()) == 0;
+}
+
 bool create_directory(const std::wstring& path) {
     return ::mkdir(to_utf8(path).c_str(), 0755) == 0;
 }

@@ -77,6 +77,14 @@ bool is_directory(const std::wstring& path) {
     return attributes != no_attributes && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool path_exists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != no_attributes;
+}
+
+bool rename_file(const std::wstring& from, const std::wstring& to) {
+    return MoveFileExW(from.c_str(), to.c_str(), 0) != 0;
+}
+
 bool create_directory(const std::wstring& path) {
     return CreateDirectoryW(path.c_str(), nullptr) != 0;
 }

@@ -236,6 +236,10 @@ void MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_EXITSIZEMOVE:
         save_placement();
         break;
+    case WM_QUERYENDSESSION:
+    case WM_ENDSESSION:
+        on_session_end(message, wparam);
+        break;
     case WM_COMMAND:
         if (initialised_)
             on_command(LOWORD(wparam));
@@ -261,6 +265,8 @@ void MainWindow::on_notify(const NMHDR& header) {
         select_tab(TabCtrl_GetCurSel(tab_control_));
 }
 
+// A move or resize by the user is saved once, when it ends (WM_EXITSIZEMOVE); here only
+// maximising and restoring.
 void MainWindow::on_size(WPARAM size_type) {
     if (size_type == SIZE_MINIMIZED) {
         minimised_ = true;
@@ -271,8 +277,17 @@ void MainWindow::on_size(WPARAM size_type) {
     if (!initialised_)
         return;
     layout();
-    if (size_type == SIZE_RESTORED || size_type == SIZE_MAXIMIZED)
+    const bool changed = size_type != last_size_type_;
+    last_size_type_ = size_type;
+    if (changed && (size_type == SIZE_RESTORED || size_type == SIZE_MAXIMIZED))
         save_placement();
+}
+
+// The system may end the process without another message once the session ends, so both the
+// question and the notice save; the process goes on running until it is ended.
+void MainWindow::on_session_end(UINT message, WPARAM wparam) {
+    if (message == WM_QUERYENDSESSION || wparam)
+        owner_->save_for_session_end();
 }
 
 void MainWindow::on_command(WORD command) {

@@ -32,6 +32,10 @@ public:
     virtual Settings& settings() = 0;
     // The exit sequence. Returns only when the user chose to keep the program running.
     virtual bool shutdown(bool silent) = 0;
+    // Writes each list file whose list the user changed.
+    virtual void save_changes() = 0;
+    // The session is ending and the process with it: writes everything the exit would.
+    virtual void save_for_session_end() = 0;
 };
 
 } // namespace engine
@@ -96,6 +100,9 @@ public:
     bool switch_to_tab(int index) override { return pages_.switch_to_tab(index); }
     bool ask_yes_no(const std::wstring& caption, const std::wstring& text) override;
 
+    // engine::page_host and engine::tray_host
+    void save_changes() override { owner_->save_changes(); }
+
     // engine::tray_host (hide_main_window, refresh_current_page and switch_to_tab as above)
     void refresh_after_action() override;
     void exit_program() override;
@@ -111,6 +118,7 @@ private:
     void handle_message(UINT message, WPARAM wparam, LPARAM lparam);
     void on_notify(const NMHDR& header);
     void on_size(WPARAM size_type);
+    void on_session_end(UINT message, WPARAM wparam);
     void on_command(WORD command);
     void on_timer(UINT_PTR timer_id);
     void on_shown_again();
@@ -130,6 +138,8 @@ private:
     bool refresh_timer_running_ = false;
     bool minimised_ = false;
     bool opened_window_waiting_ = false;
+    // Steps of a drag arrive as sizes of the same type; only a change of type is saved.
+    WPARAM last_size_type_ = SIZE_RESTORED;
 
     Win32WindowSystem window_system_;
     WindowTimerWaiter waiter_;

@@ -79,6 +79,7 @@ void TrayCommands::carry_out(int identifier) {
         break;
     case TrayCommandKind::TOGGLE_TIMER:
         scheduler_.toggle_timer(command->index);
+        host_.save_changes();
         break;
     case TrayCommandKind::HIDE_LISTED_WINDOW:
         hide_listed_window(command->index);

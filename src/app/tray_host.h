@@ -17,6 +17,8 @@ public:
     // Selects the tab in the tab control and, when the control accepts it, makes its page
     // current. False when the tab control refused the selection.
     virtual bool switch_to_tab(int index) = 0;
+    // Writes the list files whose lists changed; called once a change is committed.
+    virtual void save_changes() = 0;
     // The exit sequence with its question; returns when the user chose to keep running.
     virtual void exit_program() = 0;
 };

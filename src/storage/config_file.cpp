@@ -28,7 +28,7 @@ TiXmlEncoding parser_encoding(TextEncoding encoding) {
 
 bool ConfigFile::load(const std::wstring& path) {
     FileBuffer buffer;
-    const bool loaded = read_file(buffer, path) &&
+    const bool loaded = read_file(buffer, path, static_cast<std::uint32_t>(MAX_CONFIG_FILE_SIZE)) &&
                         load_from_memory(std::string_view(
                             reinterpret_cast<const char*>(buffer.data.data()), buffer.data.size()));
     if (!loaded)
@@ -36,12 +36,21 @@ bool ConfigFile::load(const std::wstring& path) {
     return loaded;
 }
 
-bool ConfigFile::load_from_memory(std::string_view document) {
-    if (document.size() > MAX_CONFIG_FILE_SIZE || !is_within_parser_limits(document))
+bool ConfigFile::load_from_memory(std::string_view stored) {
+    if (stored.size() > MAX_CONFIG_FILE_SIZE)
         return false;
-    const TextEncoding encoding = detect_encoding(document);
-    std::vector<char> terminated(document.begin(), document.end());
-    terminated.resize(document.size() + TERMINATOR_PADDING, '\0');
+    std::string text(stored);
+    // A file saved as "Unicode" is read as the same text in UTF-8, and saved so.
+    if (starts_as_utf16(stored) && !utf16_to_utf8(stored, text))
+        return false;
+    const TextEncoding encoding = detect_encoding(text);
+    // The parser lets a byte that is not UTF-8 swallow the quote after it, failing the file.
+    if (encoding == TextEncoding::utf8)
+        text = with_stray_bytes_as_characters(text);
+    if (!is_within_parser_limits(text))
+        return false;
+    std::vector<char> terminated(text.begin(), text.end());
+    terminated.resize(text.size() + TERMINATOR_PADDING, '\0');
 
     TiXmlDocument parsed;
     parsed.Parse(terminated.data(), nullptr, parser_encoding(encoding));
@@ -49,7 +58,7 @@ bool ConfigFile::load_from_memory(std::string_view document) {
     if (parsed.Error() || element == nullptr)
         return false;
     root_.load_from_xml(*element, encoding);
-    byte_order_mark_ = document.starts_with(UTF8_BYTE_ORDER_MARK);
+    byte_order_mark_ = text.starts_with(UTF8_BYTE_ORDER_MARK);
     return true;
 }
 
@@ -71,9 +80,19 @@ std::string ConfigFile::to_document() const {
     return bytes;
 }
 
-bool ConfigFile::save(const std::wstring& path) const {
+bool ConfigFile::save(const std::wstring& path, bool log_failure) const {
     if (write_file_atomically(path, to_document()))
         return true;
-    log_path_message("Unable to save configuration: %s.", path);
+    if (log_failure)
+        log_path_message("Unable to save configuration: %s.", path);
     return false;
+}
+
+std::wstring set_unreadable_file_aside(const std::wstring& path) {
+    const std::wstring kept = set_file_aside(path);
+    if (kept.empty())
+        log_path_message("Unable to set the unreadable file aside: %s", path);
+    else
+        log_path_message("Unreadable file kept as: %s", kept);
+    return kept;
 }

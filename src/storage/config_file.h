@@ -27,14 +27,19 @@ public:
     std::string to_document() const;
 
     // Replaces the file in one step, so that a failure leaves the previous file whole. On
-    // failure logs "Unable to save configuration: %s." with the path.
-    bool save(const std::wstring& path) const;
+    // failure logs "Unable to save configuration: %s." with the path, when `log_failure`.
+    bool save(const std::wstring& path, bool log_failure = true) const;
 
 private:
     engine::config_element root_;
     // A file read with a UTF-8 byte-order mark is written with one again.
     bool byte_order_mark_ = false;
 };
+
+// Renames a data file that is there but could not be used out of the way of the new one (see
+// set_file_aside) and logs "Unreadable file kept as: %s" with the new path, or "Unable to set
+// the unreadable file aside: %s" with the old one. The new path, or empty.
+std::wstring set_unreadable_file_aside(const std::wstring& path);
 
 // Data files are a few kilobytes; anything beyond this is not one of them.
 inline constexpr std::size_t MAX_CONFIG_FILE_SIZE = 4 * 1024 * 1024;

@@ -68,7 +68,7 @@ void write_groups(const DataModel& model, engine::config_element& root) {
     }
 }
 
-void add_default_groups(DataModel& model) {
+void add_default_groups(DataModel& model, int first_id) {
     const DefaultGroup defaults[] = {
         {L"Web Browsers",
          Pattern::WINDOW_TITLE,
@@ -80,7 +80,7 @@ void add_default_groups(DataModel& model) {
         {L"Explorer Windows", Pattern::IMAGE_NAME, {L"explorer.exe"}},
     };
     for (const DefaultGroup& entry : defaults) {
-        Group group(model.next_group_id());
+        Group group(first_id++);
         group.set_name(entry.name);
         for (const wchar_t* phrase : entry.phrases) {
             Pattern pattern;

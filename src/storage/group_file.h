@@ -18,8 +18,8 @@ bool read_groups(const engine::config_element& root, DataModel& model);
 void write_groups(const DataModel& model, engine::config_element& root);
 
 // What a first run starts with: web browsers, graphics programs, media players and explorer
-// windows, with the next free ids.
-void add_default_groups(DataModel& model);
+// windows, with ids from `first_id` on.
+void add_default_groups(DataModel& model, int first_id);
 
 // The ids of the model's groups, for checking many references against them quickly.
 std::unordered_set<int> group_ids(const DataModel& model);

@@ -33,7 +33,8 @@ void write_hot_key(const HotKey& hot_key, int event_index, engine::config_elemen
 
 } // namespace
 
-bool read_hot_keys(const engine::config_element& root, DataModel& model) {
+bool read_hot_keys(const engine::config_element& root, DataModel& model,
+                   std::vector<HotKey>* unbound) {
     const engine::config_element* list = root.find_child(L"hotkeys");
     if (list == nullptr) {
         log_message(L"Unable to load hot keys, invalid data file.");
@@ -51,6 +52,8 @@ bool read_hot_keys(const engine::config_element& root, DataModel& model) {
         if (event_index == GROUP_HOT_KEY_INDEX) {
             if (groups.contains(hot_key.group_id))
                 model.add_hot_key(hot_key);
+            else if (unbound)
+                unbound->push_back(hot_key);
             else
                 log_message(L"Hotkey loaded, but removed due to invalid group assocation.");
         } else if (event_index >= 0 && event_index < EVENT_COUNT) {
@@ -60,7 +63,12 @@ bool read_hot_keys(const engine::config_element& root, DataModel& model) {
     return true;
 }
 
-void write_hot_keys(const DataModel& model, engine::config_element& root) {
+bool read_hot_keys(const engine::config_element& root, DataModel& model) {
+    return read_hot_keys(root, model, nullptr);
+}
+
+void write_hot_keys(const DataModel& model, engine::config_element& root,
+                    const std::vector<HotKey>& unbound) {
     root.clear_children();
     root.clear_properties();
     engine::config_element& list = root.add_child(L"hotkeys");
@@ -68,4 +76,10 @@ void write_hot_keys(const DataModel& model, engine::config_element& root) {
         write_hot_key(model.event_hot_key(slot), slot, list.add_child(L"rule"));
     for (int index = 0; index < model.hot_key_count(); ++index)
         write_hot_key(model.hot_key(index), GROUP_HOT_KEY_INDEX, list.add_child(L"rule"));
+    for (const HotKey& hot_key : unbound)
+        write_hot_key(hot_key, GROUP_HOT_KEY_INDEX, list.add_child(L"rule"));
+}
+
+void write_hot_keys(const DataModel& model, engine::config_element& root) {
+    write_hot_keys(model, root, {});
 }

@@ -1,5 +1,7 @@
 #include "storage/settings.h"
 
+#include "app/file_system.h"
+
 #include <algorithm>
 
 namespace {
@@ -38,11 +40,15 @@ bool Settings::load(const std::wstring& path) {
         return true;
     }
     fill_in_defaults(true);
+    if (path_exists(path))
+        set_aside_copy_ = set_unreadable_file_aside(path);
     return save();
 }
 
 bool Settings::save() const {
-    return file_.save(path_);
+    const bool saved = file_.save(path_, !last_save_failed_);
+    last_save_failed_ = !saved;
+    return saved;
 }
 
 ScreenSize Settings::default_size() const {

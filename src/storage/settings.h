@@ -13,11 +13,15 @@ public:
     explicit Settings(ScreenSizeSource screen_size);
 
     // Remembers the path and loads the file; what a loaded file lacks is filled with the
-    // defaults. When the file cannot be loaded, the defaults are written to a new file. False
-    // only when that write fails too; the defaults are then held in memory.
+    // defaults. When the file cannot be loaded, the defaults are written to a new file, a file
+    // that was there being set aside first (see set_unreadable_file_aside). False only when
+    // that write fails too; the defaults are then held in memory.
     bool load(const std::wstring& path);
-    // Writes the file to the remembered path; a failure is logged.
+    // Writes the file to the remembered path. A failure is logged, but not again until a save
+    // has succeeded: a folder that refuses every write would otherwise grow the log each time.
     bool save() const;
+    // Where load set an unreadable settings file aside; empty when it did not.
+    const std::wstring& set_aside_copy() const { return set_aside_copy_; }
 
     int position_x() const;
     int position_y() const;
@@ -47,4 +51,6 @@ private:
     ScreenSizeSource screen_size_;
     std::wstring path_;
     ConfigFile file_;
+    std::wstring set_aside_copy_;
+    mutable bool last_save_failed_ = false;
 };

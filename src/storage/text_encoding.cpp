@@ -198,3 +198,44 @@ TextEncoding detect_encoding(std::string_view document) {
                ? TextEncoding::utf8
                : TextEncoding::latin1;
 }
+
+std::string with_stray_bytes_as_characters(std::string_view document) {
+    std::string repaired;
+    repaired.reserve(document.size());
+    while (!document.empty()) {
+        const auto lead = static_cast<unsigned char>(document[0]);
+        const DecodedCharacter character = decode_utf8_character(document);
+        if (lead >= 0x80 && character.length == 1)
+            append_utf8(repaired, lead);
+        else
+            repaired.append(document.substr(0, character.length));
+        document.remove_prefix(character.length);
+    }
+    return repaired;
+}
+
+bool starts_as_utf16(std::string_view document) {
+    return document.starts_with("\xFF\xFE") || document.starts_with("\xFE\xFF");
+}
+
+bool utf16_to_utf8(std::string_view document, std::string& utf8) {
+    if (document.size() % 2 != 0)
+        return false;
+    const bool big_endian = document[0] == '\xFE';
+    const auto unit = [&](std::size_t index) {
+        const auto first = static_cast<unsigned char>(document[index * 2]);
+        const auto second = static_cast<unsigned char>(document[index * 2 + 1]);
+        return big_endian ? char32_t(first << 8 | second) : char32_t(second << 8 | first);
+    };
+    const std::size_t units = document.size() / 2;
+    utf8.assign(UTF8_BYTE_ORDER_MARK);
+    for (std::size_t i = 1; i < units; ++i) {
+        char32_t code_point = unit(i);
+        if (is_high_surrogate(code_point) && i + 1 < units && is_low_surrogate(unit(i + 1))) {
+            code_point = 0x10000 + ((code_point - 0xD800) << 10) + (unit(i + 1) - 0xDC00);
+            ++i;
+        }
+        append_utf8(utf8, code_point);
+    }
+    return true;
+}

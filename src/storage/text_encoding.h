@@ -31,4 +31,16 @@ std::wstring decode_text(std::string_view bytes, TextEncoding encoding);
 // declaration whose encoding is "UTF-8" (or "UTF8"), in any letter case.
 TextEncoding detect_encoding(std::string_view document);
 
+// A document meant as UTF-8 in which a byte does not belong to a well-formed sequence (a
+// character re-saved in a single-byte code page) has that byte replaced by the UTF-8 form of
+// the character of the same value, as a file without a declaration reads it.
+std::string with_stray_bytes_as_characters(std::string_view document);
+
+// True when the document starts with a UTF-16 byte-order mark, little- or big-endian.
+bool starts_as_utf16(std::string_view document);
+
+// A UTF-16 document (see starts_as_utf16) as UTF-8 behind a UTF-8 byte-order mark, an unpaired
+// surrogate kept as its own three bytes. False for an odd number of bytes.
+bool utf16_to_utf8(std::string_view document, std::string& utf8);
+
 inline constexpr std::string_view UTF8_BYTE_ORDER_MARK = "\xEF\xBB\xBF";

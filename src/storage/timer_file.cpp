@@ -34,7 +34,8 @@ void make_inactive_stopwatch(VisibilityTimer& timer) {
 
 } // namespace
 
-bool read_timers(const engine::config_element& root, DataModel& model) {
+bool read_timers(const engine::config_element& root, DataModel& model,
+                 std::vector<VisibilityTimer>* unbound) {
     const engine::config_element* list = root.find_child(L"timers");
     if (list == nullptr) {
         log_message(L"Unable to load timers, invalid data file.");
@@ -54,6 +55,10 @@ bool read_timers(const engine::config_element& root, DataModel& model) {
             continue;
         }
         VisibilityTimer timer = read_timer(*rule, static_cast<std::uint32_t>(type));
+        if (!groups.contains(timer.group_id) && unbound) {
+            unbound->push_back(timer);
+            continue;
+        }
         if (!groups.contains(timer.group_id)) {
             log_message(L"Timer loaded, but removed due to invalid group assocation.");
             continue;
@@ -69,12 +74,20 @@ bool read_timers(const engine::config_element& root, DataModel& model) {
     return true;
 }
 
-void write_timers(const DataModel& model, engine::config_element& root) {
+bool read_timers(const engine::config_element& root, DataModel& model) {
+    return read_timers(root, model, nullptr);
+}
+
+void write_timers(const DataModel& model, engine::config_element& root,
+                  const std::vector<VisibilityTimer>& unbound) {
     root.clear_children();
     root.clear_properties();
     engine::config_element& list = root.add_child(L"timers");
-    for (int index = 0; index < model.timer_count(); ++index) {
-        VisibilityTimer timer = model.timer(index);
+    std::vector<VisibilityTimer> timers;
+    for (int index = 0; index < model.timer_count(); ++index)
+        timers.push_back(model.timer(index));
+    timers.insert(timers.end(), unbound.begin(), unbound.end());
+    for (VisibilityTimer timer : timers) {
         if (timer.type == VisibilityTimer::STOPWATCH)
             make_inactive_stopwatch(timer);
         engine::config_element& rule = list.add_child(L"rule");
@@ -88,4 +101,8 @@ void write_timers(const DataModel& model, engine::config_element& root) {
         rule.property(L"duration_s").set_int(timer.duration_s);
         rule.property(L"group_id").set_int(timer.group_id);
     }
+}
+
+void write_timers(const DataModel& model, engine::config_element& root) {
+    write_timers(model, root, {});
 }

@@ -147,7 +147,9 @@ bool run_ignore_list_editor(HWND owner, DataModel& model) {
 }
 
 void edit_ignore_list(engine::page_host& host, DataModel& model) {
-    if (run_ignore_list_editor(host.main_dialog(), model)) {
+    const bool closed = run_ignore_list_editor(host.main_dialog(), model);
+    host.save_changes();
+    if (closed) {
         refresh_after_action(host);
     }
 }

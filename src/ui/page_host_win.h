@@ -35,6 +35,9 @@ public:
     // current. False when the tab control refused the selection.
     virtual bool switch_to_tab(int index) = 0;
 
+    // Writes the list files whose lists changed; called once a change is committed.
+    virtual void save_changes() = 0;
+
     // A Yes/No question centred on the main dialog; true exactly for Yes.
     virtual bool ask_yes_no(const std::wstring& caption, const std::wstring& text) = 0;
 };

@@ -98,6 +98,7 @@ void TabGroups::run_command(int command) {
 void TabGroups::add_group() {
     if (const auto added = run_group_editor(host->main_dialog(), Group(model->next_group_id()))) {
         model->add_group(*added);
+        host->save_changes();
         rebuild(true);
     }
 }
@@ -109,6 +110,7 @@ void TabGroups::edit_group() {
     }
     if (const auto edited = run_group_editor(host->main_dialog(), model->group(index))) {
         model->set_group(index, *edited);
+        host->save_changes();
         rebuild(false);
     }
 }
@@ -126,6 +128,7 @@ void TabGroups::remove_group() {
     stop_timers_of_group(id);
     release_hot_keys_of_group(id);
     model->remove_group_references(id);
+    host->save_changes();
     rebuild(false);
 }
 

@@ -149,6 +149,7 @@ void TabHotKeys::add_hot_key() {
         return;
     }
     model->add_hot_key(*added);
+    host->save_changes();
     held_->registration.register_hot_keys();
     rebuild(true);
 }
@@ -164,6 +165,7 @@ void TabHotKeys::edit_hot_key() {
         model->hot_key(index));
     if (edited) {
         model->set_hot_key(index, *edited);
+        host->save_changes();
     }
     held_->registration.register_hot_keys();
     if (edited) {
@@ -177,6 +179,7 @@ void TabHotKeys::remove_hot_key() {
         return;
     }
     model->remove_hot_key(index);
+    host->save_changes();
     held_->registration.register_hot_keys();
     rebuild(false);
 }
@@ -195,6 +198,7 @@ void TabHotKeys::edit_other_events() {
         host->main_dialog(), *model, [this](const HotKey& candidate) { return test(candidate); });
     held_->registration.register_hot_keys();
     if (confirmed) {
+        host->save_changes();
         rebuild(false);
     }
 }

@@ -184,6 +184,7 @@ void TabTimers::add_timer() {
     const bool activate =
         host->ask_yes_no(L"Activate Timer", L"Would you like to activate this timer now?");
     model->add_timer(context.timer);
+    host->save_changes();
     rebuild(true);
     // Activated as the page's button would, so that a stopwatch starts counting now.
     if (activate) {
@@ -201,6 +202,7 @@ void TabTimers::edit_timer() {
         return;
     }
     model->set_timer(index, context.timer);
+    host->save_changes();
     rebuild(false);
     if (context.activate_requested) {
         toggle_selected_timer();
@@ -213,6 +215,7 @@ void TabTimers::remove_timer() {
         return;
     }
     model->remove_timer(index);
+    host->save_changes();
     rebuild(false);
 }
 
@@ -222,6 +225,7 @@ void TabTimers::toggle_selected_timer() {
         return;
     }
     host->timer_scheduler().toggle_timer(index);
+    host->save_changes();
     rebuild(false);
     label_toggle_item(model->timer(index).enabled);
 }

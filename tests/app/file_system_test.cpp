@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 namespace {
 
@@ -24,10 +25,11 @@ TEST(DataFiles, AreReplacedWholeReadUnchangedAndLoggedInFullInFoldersOfAnyScript
         EXPECT_EQ(
             std::distance(std::filesystem::directory_iterator(folder.path() / "Hushcloak"), {}), 1);
         FileBuffer buffer;
-        ASSERT_TRUE(read_file(buffer, path));
+        ASSERT_TRUE(read_file(buffer, path, 20));
         EXPECT_EQ(std::string(buffer.data.begin(), buffer.data.begin() + buffer.size), bytes);
 
-        EXPECT_FALSE(read_file(buffer, directory));
+        EXPECT_FALSE(read_file(buffer, path, 19));
+        EXPECT_FALSE(read_file(buffer, directory, 20));
         EXPECT_EQ(diagnostic_messages().back(), L"Unable to load file: " + directory + L".");
 
         // A character that 8-bit text cannot hold becomes "?" and the line goes on; a character
@@ -35,22 +37,33 @@ TEST(DataFiles, AreReplacedWholeReadUnchangedAndLoggedInFullInFoldersOfAnyScript
         const std::wstring log = join_path(directory, L"log.xml");
         ASSERT_TRUE(write_log({L"an earlier, longer log, line one", L"line two"}, log));
         ASSERT_TRUE(write_log({L"[" + user + L"\\caf\xE9\U0001F600] %s", L"end"}, log));
-        ASSERT_TRUE(read_file(buffer, log));
+        ASSERT_TRUE(read_file(buffer, log, 100));
         EXPECT_EQ(std::string(buffer.data.begin(), buffer.data.end()),
                   "[" + std::string(user.size(), '?') + "\\caf\xE9?] %s\r\nend\r\n");
     }
 }
 
-// The buffer counts bytes in 32 bits, so a file of 4 GiB is refused before anything is read;
-// the file is sparse and takes no room on the disk.
-TEST(DataFiles, OfFourGibibytesOrMoreAreRefused) {
+// A file over the caller's limit is refused before anything is read or set aside for it, even
+// one of the largest size the buffer could count; the file is sparse and takes no room on disk.
+TEST(DataFiles, OverTheCallersLimitAreRefusedUnread) {
     TemporaryFolder folder;
     const std::wstring path = folder.file(L"groups.xml");
     std::ofstream(path_of(path)).close();
-    std::filesystem::resize_file(path_of(path), std::uint64_t{4} << 30);
+    std::filesystem::resize_file(path_of(path), std::uint64_t{0xFFFFFFFF});
     FileBuffer buffer;
-    EXPECT_FALSE(read_file(buffer, path));
+    EXPECT_FALSE(read_file(buffer, path, 4 << 20));
     EXPECT_EQ(diagnostic_messages().back(), L"Unable to load file: " + path + L".");
+}
+
+// Shares and verbatim paths keep their prefixes; every other path has forward slashes only.
+TEST(Paths, AreJoinedWithSingleSlashesKeepingTheirPrefixes) {
+    const std::tuple<const wchar_t*, const wchar_t*, const wchar_t*> cases[] = {
+        {L"  C:\\Users\\me//Hushcloak ", L" groups.xml ", L"C:/Users/me/Hushcloak/groups.xml"},
+        {L"\\\\server\\share\\Roaming//Hushcloak", L"log.xml",
+         L"\\\\server/share/Roaming/Hushcloak/log.xml"},
+        {L"\\\\?\\C:\\Users/me\\\\Hushcloak", L"a", L"\\\\?\\C:\\Users\\me\\Hushcloak\\a"}};
+    for (const auto& [directory, name, joined] : cases)
+        EXPECT_EQ(join_path(directory, name), joined) << directory;
 }
 
 } // namespace

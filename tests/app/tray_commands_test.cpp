@@ -14,6 +14,7 @@ protected:
     void refresh_current_page() override {}
     void refresh_after_action() override {}
     bool switch_to_tab(int) override { return true; }
+    void save_changes() override {}
     void exit_program() override {}
 
     // Opens the menu, runs `meanwhile` while it is open and chooses `identifier`.

@@ -10,6 +10,8 @@
 
 #include <shellapi.h>
 
+#include <filesystem>
+
 #include <string>
 
 namespace {
@@ -31,19 +33,27 @@ struct SettingsOnlyOwner final : engine::main_window_owner {
     HICON program_icon() const override { return nullptr; }
     Settings& settings() override { return loaded; }
     bool shutdown(bool) override { return false; }
+    void save_changes() override {}
+    void save_for_session_end() override {}
 
     Settings loaded{[] { return ScreenSize{1280, 1024}; }};
 };
 
-// Regression: a taskbar re-created after Explorer crashed had lost the icon for good, and with
-// the main window hidden the user had no way back.
-TEST(TrayIcon, ARecreatedTaskbarGetsTheIconBackFromTheMainWindow) {
+// The real main window of that program, its settings in a folder of their own.
+struct MainWindowTest : testing::Test {
+    void SetUp() override {
+        owner.loaded.load(folder.file(L"settings.xml"));
+        ASSERT_TRUE(window.create(owner, model));
+    }
     TemporaryFolder folder;
     SettingsOnlyOwner owner;
-    owner.loaded.load(folder.file(L"settings.xml"));
     DataModel model;
     MainWindow window;
-    ASSERT_TRUE(window.create(owner, model));
+};
+
+// Regression: a taskbar re-created after Explorer crashed had lost the icon for good, and with
+// the main window hidden the user had no way back.
+TEST_F(MainWindowTest, ARecreatedTaskbarGetsTheTrayIconBack) {
     ASSERT_TRUE(notify_icon(NIM_DELETE, window.handle()));
     ASSERT_FALSE(notify_icon(NIM_MODIFY, window.handle()));
 
@@ -52,6 +62,25 @@ TEST(TrayIcon, ARecreatedTaskbarGetsTheIconBackFromTheMainWindow) {
                         5000, &result);
 
     EXPECT_TRUE(notify_icon(NIM_MODIFY, window.handle()));
+}
+
+// A drag sends a size at every step; settings.xml is written once the drag ends, and when the
+// window is maximised or restored.
+TEST_F(MainWindowTest, PlacementIsSavedWhenADragEndsAndAtMaximiseOrRestoreButNotAtEachStep) {
+    const auto written = [&] {
+        return std::filesystem::remove(path_of(folder.file(L"settings.xml")));
+    };
+    ASSERT_TRUE(written());
+    SendMessageW(window.handle(), WM_ENTERSIZEMOVE, 0, 0);
+    for (const int width : {700, 680, 660})
+        SetWindowPos(window.handle(), nullptr, 0, 0, width, 500, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_FALSE(written());
+    SendMessageW(window.handle(), WM_EXITSIZEMOVE, 0, 0);
+    EXPECT_TRUE(written());
+    for (const int show : {SW_MAXIMIZE, SW_RESTORE}) {
+        ShowWindow(window.handle(), show);
+        EXPECT_TRUE(written()) << show;
+    }
 }
 
 // Every submenu's items, each as its text and identifier, checked ones marked with a "*".

@@ -1,7 +1,7 @@
 """Start-up and the main window: the first start's folder, files and log, a second instance,
-the saved placement and minimum size, closing to the tray, and hot keys the system refuses."""
+damaged files set aside in a data folder on a share, the saved placement and minimum size,
+closing to the tray, and hot keys the system refuses."""
 
-import os
 import pathlib
 import re
 import unittest
@@ -11,27 +11,20 @@ from data_files import EXACTLY_MATCHES, HIDE_ONLY, MAIN, Keys, Pattern, prepare
 
 LIST_FILES = ("ignore_list.xml", "groups.xml", "hotkeys.xml", "timers.xml")
 ERROR = "Hot Key Error"
-
-
-def windows_path(linux_path):
-    """The path under which a program in the test prefix sees a Linux path."""
-    path = pathlib.Path(linux_path).resolve()
-    drive_c = (pathlib.Path(os.environ["WINEPREFIX"]) / "drive_c").resolve()
-    if path.is_relative_to(drive_c):
-        return "C:\\" + "\\".join(path.relative_to(drive_c).parts)
-    return "Z:" + str(path).replace("/", "\\")
+ON_SHARE = "\\\\hushcloak/roaming/Hushcloak/"
 
 
 def first_start_log():
-    lines = [f"Current directory: [{windows_path(os.getcwd())}\\]",
-             f"Application directory: [{windows_path(driver.data_folder().parent)}//Hushcloak]"]
+    cwd = "Z:" + str(pathlib.Path.cwd().resolve()).replace("/", "\\")
+    lines = [f"Current directory: [{cwd}\\]",
+             f"Application directory: [{driver.SHARE}\\Hushcloak]"]
     for name, outcome in (("settings.xml", "Settings loaded successfully."),
                           ("ignore_list.xml", "Unable to load ignore list."),
                           ("groups.xml", "Unable to load group list."),
                           ("hotkeys.xml", "Unable to load hot key list."),
                           ("timers.xml", "Unable to load timer list."),
                           ("hidden_windows.xml", "Unable to load hidden window list.")):
-        path = windows_path(driver.data_folder() / name).replace("\\", "/")
+        path = ON_SHARE + name
         lines += [f"Unable to load file: {path}.", f"Unable to load configuration: {path}", outcome]
     return lines
 
@@ -62,7 +55,8 @@ def geometry():
 
 
 class StartUp(driver.WineTestCase):
-    def test_first_start_a_second_instance_and_the_next_run(self):
+    def test_first_start_on_a_share_a_second_instance_and_damaged_files_in_the_next_run(self):
+        driver.data_folder_on_share(self)
         first = self.start_hushcloak()
         lines = driver.wait_until(log_lines, "the log written at the end of start-up")
         self.assertEqual(lines, first_start_log())
@@ -77,10 +71,22 @@ class StartUp(driver.WineTestCase):
         self.assertEqual(sorted(path.name for path in driver.data_folder().iterdir()),
                          sorted(("log.xml", "settings.xml", "hidden_windows.xml") + LIST_FILES))
 
+        # What could not be read is kept as it was, and the user is told where.
+        folder = driver.data_folder()
+        damaged = {"groups.xml": (folder / "groups.xml").read_bytes().replace(b"groups>", b"grups>"),
+                   "timers.xml": (folder / "timers.xml").read_bytes()[:30]}
+        for name, data in damaged.items():
+            (folder / name).write_bytes(data)
         self.start_hushcloak()
-        driver.wait_until(lambda: (log_lines() or [""])[-1] == "Timer list loaded successfully.",
+        # A Wine program started while this one looks up its folder on the share can hang, so
+        # the first look at the windows waits for the log that ends the start-up.
+        driver.wait_until(lambda: "Ignore list loaded successfully." in (log_lines() or []),
                           "the next run to load what the first saved")
-        self.assertIn("Group list loaded successfully.", log_lines())
+        driver.wait_for_window("Files Set Aside")
+        for name, data in damaged.items():
+            self.assertIn(f"{ON_SHARE}{name}.unreadable", driver.window_texts("Files Set Aside"))
+            self.assertEqual((folder / f"{name}.unreadable").read_bytes(), data)
+            self.assertIn(f"Unreadable file kept as: {ON_SHARE}{name}.unreadable", log_lines())
 
     def test_placement_minimum_size_and_closing_to_the_tray(self):
         prepare(x=150, y=120, width=720, height=480, maximized=True)

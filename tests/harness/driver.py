@@ -319,6 +319,33 @@ def data_folder():
     return pathlib.Path(setting("HUSHCLOAK_APPDATA_DIR")) / "Hushcloak"
 
 
+SHELL_FOLDERS = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders"
+SHARE = r"\\hushcloak\roaming"
+
+
+def set_registry_value(test, key, name, kind, value):
+    """Sets a value in the prefix's registry until the test ends."""
+    listed = run_wine("reg", "query", key, "/v", name).stdout.decode("latin-1")
+    original = re.search(rf"{name}\s+REG_\w+\s+(.+?)\s*$", listed, re.M).group(1)
+
+    def set_to(data):
+        run_wine("reg", "add", key, "/v", name, "/t", kind, "/d", data, "/f")
+
+    set_to(value)
+    test.addCleanup(set_to, original)
+
+
+def data_folder_on_share(test):
+    r"""Makes the prefix's roaming application-data folder the share SHARE until the test ends.
+    Wine reaches \\server\share through the prefix's dosdevices/unc folder, which here leads to
+    the usual folder, so data_folder() still names the same files."""
+    server = pathlib.Path(setting("WINEPREFIX")) / "dosdevices" / "unc" / "hushcloak"
+    server.mkdir(parents=True, exist_ok=True)
+    (server / "roaming").symlink_to(setting("HUSHCLOAK_APPDATA_DIR"), target_is_directory=True)
+    test.addCleanup((server / "roaming").unlink)
+    set_registry_value(test, SHELL_FOLDERS, "AppData", "REG_EXPAND_SZ", SHARE)
+
+
 def wipe_data_folder():
     shutil.rmtree(data_folder(), ignore_errors=True)
 

@@ -57,6 +57,7 @@ public:
     const ListDrawingResources& list_drawing() const override { return drawing_; }
     int current_tab_index() const override { return pages.current_index(); }
     bool switch_to_tab(int index) override { return pages.switch_to_tab(index); }
+    void save_changes() override {}
     bool ask_yes_no(const std::wstring& caption, const std::wstring&) override {
         questions.push_back(caption);
         return answer;
