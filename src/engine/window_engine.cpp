@@ -339,6 +339,17 @@ void WindowEngine::show_held_windows() {
     }
 }
 
+void WindowEngine::look_at_held_windows() {
+    const Action action(*this);
+    auto& hidden = model_.windows.hidden_register;
+    for (const auto window : hidden.hidden_windows()) {
+        if (windows_.window_exists(window) &&
+            hidden.notice_visibility(window, windows_.is_visible(window)) && journal_ != nullptr) {
+            journal_->record_shown(window);
+        }
+    }
+}
+
 void WindowEngine::follow_changed_pass() {
     auto& hidden = model_.windows.hidden_register;
     for (const auto& record : model_.windows.records) {

@@ -46,6 +46,9 @@ public:
     // after passes it was not told about.
     void bring_page_up_to_date();
     void refresh_page_if_shown();
+    // Between passes, a look at only the windows this program holds hidden, so that one its
+    // own program showed (and may hide again itself) is let go while no pass runs.
+    void look_at_held_windows();
 
     // Add the indices of the visible (or hidden) records the pattern matches and the ignore
     // list does not. With `clear` the list is emptied first; without it the result is merged

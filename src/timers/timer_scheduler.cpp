@@ -60,10 +60,12 @@ void TimerScheduler::timer_tick() {
     }
     const auto now = clock_.now();
     // A pass walks every window; the tick needs one only when a timer may act on windows or
-    // the main window shows them. The tick comes a second after the last pass, so nothing is
-    // left to settle before it.
+    // the main window shows them. Otherwise only the windows held hidden are looked at. The tick
+    // comes a second after the last pass, so nothing is left to settle before it.
     if (host_.main_window_shown() || acts_on_windows(now)) {
         engine_.enumerate_windows();
+    } else {
+        engine_.look_at_held_windows();
     }
     bool changed = false;
     bool acted = false;

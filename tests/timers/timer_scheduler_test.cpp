@@ -134,4 +134,11 @@ TEST_F(TimerScheduling, ATickLooksAtTheWindowsOnlyWhenATimerMayActOnThemOrThePag
     waiter.elapse();
     tick_at(2, 1);
     EXPECT_TRUE(is_shown(browser) && system.listings == 7);
+
+    // Without a pass, a window held hidden that its own program shows again is its own again.
+    engine.hide_window(index_of(editor), -1);
+    tick_at(2, 2);
+    system.window(editor).visible = true;
+    tick_at(2, 3);
+    EXPECT_TRUE(!engine.was_hidden_this_session(editor) && system.listings == 7);
 }
