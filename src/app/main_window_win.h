@@ -108,6 +108,7 @@ private:
     void on_size(WPARAM size_type);
     void on_command(WORD command);
     void on_timer(UINT_PTR timer_id);
+    void on_dpi_changed(int dpi, const RECT& suggested);
 
     bool ask_about_hidden_windows(bool silent);
     void restore_placement();
