@@ -39,7 +39,8 @@ void switch_page(HWND dialog, HWND tabs, bool backwards) {
 bool move_around_tab_control(HWND dialog, HWND tabs, bool backwards) {
     const HWND focus = GetFocus();
     const HWND first = GetNextDlgTabItem(dialog, nullptr, FALSE);
-    const HWND last = GetNextDlgTabItem(dialog, nullptr, TRUE);
+    // The one before the first, round the end.
+    const HWND last = first != nullptr ? GetNextDlgTabItem(dialog, first, TRUE) : nullptr;
     HWND target = nullptr;
     if (focus == tabs) {
         target = backwards ? last : first;
