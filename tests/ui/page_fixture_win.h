@@ -209,7 +209,12 @@ private:
                 PostMessageW(menu_window, WM_KEYDOWN, VK_DOWN, 0);
             }
         }
-        PostMessageW(menu_window, WM_KEYDOWN, menu_position_ < 0 ? VK_ESCAPE : VK_RETURN, 0);
+        // Ended rather than escaped from, which would leave a menu bar in menu mode.
+        if (menu_position_ < 0) {
+            EndMenu();
+        } else {
+            PostMessageW(menu_window, WM_KEYDOWN, VK_RETURN, 0);
+        }
     }
 
     static inline int menu_position_ = -1;
