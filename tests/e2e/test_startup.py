@@ -88,8 +88,8 @@ class StartUp(driver.WineTestCase):
         prepare(x=-3000, y=-2000, width=720, height=480, maximized=True)
         program = self.start_hushcloak()
         self.assertEqual(driver.wait_for_window(MAIN).show_command, driver.SW_SHOWMAXIMIZED)
-        client_x = driver.spot(MAIN, "client")[0]
-        self.assertGreater(driver.spot(MAIN, "control", "Activate Window")[0], 1.8 * client_x)
+        self.assertGreater(driver.spot(MAIN, "control", "Activate Window")[0],
+                           1.8 * driver.spot(MAIN, "client")[0])
         driver.probe("post", MAIN, str(WM_SYSCOMMAND), str(SC_RESTORE), "0")
         screen = tuple(map(int, driver.xdotool("getdisplaygeometry").split()))
         driver.wait_until(lambda: geometry()[2:] == (720, 480), "the restored size")

@@ -210,11 +210,7 @@ private:
             }
         }
         // Ended rather than escaped from, which would leave a menu bar in menu mode.
-        if (menu_position_ < 0) {
-            EndMenu();
-        } else {
-            PostMessageW(menu_window, WM_KEYDOWN, VK_RETURN, 0);
-        }
+        menu_position_ < 0 ? EndMenu() : PostMessageW(menu_window, WM_KEYDOWN, VK_RETURN, 0);
     }
 
     static inline int menu_position_ = -1;

@@ -107,7 +107,6 @@ TEST_F(WindowPages, ARebuildLeavesTheFocusedRowAndTheScrollPositionAlone) {
     ASSERT_GT(top, 0);
     system.window(browser).title = SEARCH;
     host.window_engine().enumerate_windows();
-    EXPECT_EQ(column(VISIBLE).front(), SEARCH) << "the rows were rebuilt";
     EXPECT_EQ(ListView_GetNextItem(list(VISIBLE), -1, LVNI_FOCUSED), 30);
     EXPECT_EQ(ListView_GetTopIndex(list(VISIBLE)), top);
 }
