@@ -26,11 +26,6 @@ void switch_page(HWND dialog, HWND tabs, bool backwards) {
     TabCtrl_SetCurSel(tabs, next);
     NMHDR header{tabs, static_cast<UINT_PTR>(GetDlgCtrlID(tabs)), static_cast<UINT>(TCN_SELCHANGE)};
     SendMessageW(dialog, WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
-    // A focus left behind on the page now hidden goes to the tab control.
-    const HWND focus = GetFocus();
-    if (focus == nullptr || !IsWindowVisible(focus)) {
-        SetFocus(tabs);
-    }
 }
 
 // The pages live inside the tab control, which is therefore a control parent: the dialog's own

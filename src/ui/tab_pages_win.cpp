@@ -70,6 +70,12 @@ void TabPages::select_tab(int index) {
     }
     page(index)->show(true);
     page(index)->refresh();
+    // Every page's list took the focus when it was made, and a page left behind keeps it; keys
+    // sent to a hidden window reach nobody (and Wine looks for mnemonics there for ever).
+    const HWND focus = GetFocus();
+    if (focus != nullptr && !IsWindowVisible(focus) && IsChild(tab_control_, focus)) {
+        SetFocus(tab_control_);
+    }
 }
 
 bool TabPages::switch_to_tab(int index) {
