@@ -1,4 +1,5 @@
 #include "app/application_win.h"
+#include "app/main_dialog_keys_win.h"
 #include "app/unique_handle_win.h"
 
 #include <windows.h>
@@ -26,9 +27,11 @@ InstanceMutex create_instance_mutex() {
 // Created before wWinMain runs and held until the process ends.
 const InstanceMutex instance_mutex = create_instance_mutex();
 
-void run_message_loop() {
+void run_message_loop(const Application& application) {
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (translate_main_dialog_message(application.main_window_handle(), message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -47,7 +50,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     Application application;
     if (application.initialise())
-        run_message_loop();
+        run_message_loop(application);
     application.shutdown(false);
     end_process(1);
 }

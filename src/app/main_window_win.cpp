@@ -29,6 +29,31 @@ MainWindow* attached_window(HWND dialog) {
     return reinterpret_cast<MainWindow*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
 }
 
+BOOL CALLBACK measure_list_rows(HWND child, LPARAM) {
+    wchar_t name[32] = {};
+    if (GetClassNameW(child, name, 32) > 0 && lstrcmpiW(name, WC_LISTVIEWW) == 0)
+        measure_rows_again(child);
+    return TRUE;
+}
+
+// A position saved on a monitor since removed, or off every work area, would leave the window
+// out of reach: it moves onto the nearest monitor's work area, as much of it as fits there.
+RECT onto_nearest_work_area(const RECT& window) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    RECT common{};
+    if (!GetMonitorInfoW(MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST), &monitor) ||
+        IntersectRect(&common, &window, &monitor.rcWork)) {
+        return window;
+    }
+    const RECT& work = monitor.rcWork;
+    const LONG width = std::min(window.right - window.left, work.right - work.left);
+    const LONG height = std::min(window.bottom - window.top, work.bottom - work.top);
+    const LONG left = std::clamp(window.left, work.left, work.right - width);
+    const LONG top = std::clamp(window.top, work.top, work.bottom - height);
+    return {left, top, left + width, top + height};
+}
+
 } // namespace
 
 MainWindow::~MainWindow() {
@@ -52,6 +77,7 @@ bool MainWindow::create(engine::main_window_owner& owner, DataModel& model,
         return false;
     show_update_check_state(dialog_, owner.settings().check_updates());
     restore_placement();
+    list_drawing_.set_dpi(window_dpi(dialog_));
     tab_control_ = GetDlgItem(dialog_, IDC_MAIN_TABS);
     if (!pages_.create_pages(*this, tab_control_, model))
         return false;
@@ -59,6 +85,8 @@ bool MainWindow::create(engine::main_window_owner& owner, DataModel& model,
     engine_->enumerate_windows();
 
     ShowWindow(dialog_, owner.settings().maximized() ? SW_SHOWMAXIMIZED : SW_SHOW);
+    // A maximised start changes the size while the pages are not yet told of sizes.
+    layout();
     tray_ = std::make_unique<Tray>(dialog_, owner.program_icon(), model, *engine_, *scheduler_,
                                    window_system_, *this);
     opening_watch_ = std::make_unique<WindowOpeningWatch>(dialog_, WINDOW_OPENED_MESSAGE);
@@ -186,6 +214,10 @@ INT_PTR CALLBACK MainWindow::dialog_procedure(HWND dialog, UINT message, WPARAM 
         return FALSE;
     case WM_SIZING:
         return on_sizing(dialog, wparam, lparam);
+    case WM_DPICHANGED:
+        if (MainWindow* window = attached_window(dialog))
+            window->on_dpi_changed(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
+        return TRUE;
     case WM_CLOSE:
         // The program keeps running in the tray; only "E&xit" ends it.
         ShowWindow(dialog, SW_HIDE);
@@ -208,7 +240,8 @@ void MainWindow::on_init_dialog(HWND dialog, LPARAM creation_parameter) {
 INT_PTR MainWindow::on_sizing(HWND dialog, WPARAM edge, LPARAM proposed_rect) {
     auto& rect = *reinterpret_cast<RECT*>(proposed_rect);
     WindowRect proposed{rect.left, rect.top, rect.right, rect.bottom};
-    const bool too_small = enforce_minimum_size(proposed, static_cast<SizingEdge>(edge));
+    const bool too_small =
+        enforce_minimum_size(proposed, static_cast<SizingEdge>(edge), window_dpi(dialog));
     rect = RECT{proposed.left, proposed.top, proposed.right, proposed.bottom};
     // A dialog procedure's own result only says "handled"; the sender reads this one.
     SetWindowLongPtrW(dialog, DWLP_MSGRESULT, too_small ? TRUE : FALSE);
@@ -258,6 +291,20 @@ void MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
             tray_->handle_message(message, wparam, lparam);
         break;
     }
+}
+
+void MainWindow::on_dpi_changed(int dpi, const RECT& suggested) {
+    // The system has scaled the dialogs' own fonts and controls; the lists' font, their rows and
+    // the fixed lengths of the layout follow here.
+    list_drawing_.set_dpi(dpi);
+    SetWindowPos(dialog_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    layout();
+    for (int index = 0; index < engine::TabPages::PAGE_COUNT; ++index) {
+        if (const engine::TabView* page = pages_.page(index))
+            EnumChildWindows(page->window_handle(), measure_list_rows, 0);
+    }
+    RedrawWindow(dialog_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void MainWindow::on_notify(const NMHDR& header) {
@@ -341,8 +388,10 @@ void MainWindow::on_shown_again() {
 
 void MainWindow::restore_placement() {
     const Settings& settings = owner_->settings();
-    MoveWindow(dialog_, settings.position_x(), settings.position_y(), settings.size_x(),
-               settings.size_y(), TRUE);
+    const RECT rect = onto_nearest_work_area({settings.position_x(), settings.position_y(),
+                                              settings.position_x() + settings.size_x(),
+                                              settings.position_y() + settings.size_y()});
+    MoveWindow(dialog_, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
 }
 
 void MainWindow::layout() {

@@ -123,6 +123,7 @@ private:
     void on_timer(UINT_PTR timer_id);
     void on_shown_again();
     void on_window_opened();
+    void on_dpi_changed(int dpi, const RECT& suggested);
 
     bool ask_about_hidden_windows(bool silent);
     void restore_placement();

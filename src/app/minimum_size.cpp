@@ -23,21 +23,23 @@ bool drags_top(SizingEdge edge) {
 
 } // namespace
 
-bool enforce_minimum_size(WindowRect& proposed, SizingEdge dragged) {
-    const bool too_narrow = proposed.right - proposed.left < MINIMUM_WINDOW_WIDTH;
-    const bool too_low = proposed.bottom - proposed.top < MINIMUM_WINDOW_HEIGHT;
+bool enforce_minimum_size(WindowRect& proposed, SizingEdge dragged, int dpi) {
+    const int minimum_width = (MINIMUM_WINDOW_WIDTH * dpi + 48) / 96;
+    const int minimum_height = (MINIMUM_WINDOW_HEIGHT * dpi + 48) / 96;
+    const bool too_narrow = proposed.right - proposed.left < minimum_width;
+    const bool too_low = proposed.bottom - proposed.top < minimum_height;
     if (too_narrow) {
         if (drags_right(dragged)) {
-            proposed.right = proposed.left + MINIMUM_WINDOW_WIDTH;
+            proposed.right = proposed.left + minimum_width;
         } else if (drags_left(dragged)) {
-            proposed.left = proposed.right - MINIMUM_WINDOW_WIDTH;
+            proposed.left = proposed.right - minimum_width;
         }
     }
     if (too_low) {
         if (drags_bottom(dragged)) {
-            proposed.bottom = proposed.top + MINIMUM_WINDOW_HEIGHT;
+            proposed.bottom = proposed.top + minimum_height;
         } else if (drags_top(dragged)) {
-            proposed.top = proposed.bottom - MINIMUM_WINDOW_HEIGHT;
+            proposed.top = proposed.bottom - minimum_height;
         }
     }
     return too_narrow || too_low;

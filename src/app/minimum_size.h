@@ -1,6 +1,6 @@
 #pragma once
 
-// The main window may not be dragged smaller than this, in pixels.
+// The main window may not be dragged smaller than this, in pixels at 96 dots per inch.
 inline constexpr int MINIMUM_WINDOW_WIDTH = 640;
 inline constexpr int MINIMUM_WINDOW_HEIGHT = 400;
 
@@ -26,7 +26,7 @@ enum class SizingEdge {
     bottom_right = 8,
 };
 
-// Grows a proposed rectangle to the minimum size by moving the dragged edge back, so the
-// opposite edge stays where the user left it. True when the proposal was too narrow or too low,
-// whether or not the dragged edge could be moved.
-bool enforce_minimum_size(WindowRect& proposed, SizingEdge dragged);
+// Grows a proposed rectangle to the minimum size at `dpi` by moving the dragged edge back, so
+// the opposite edge stays where the user left it. True when the proposal was too narrow or too
+// low, whether or not the dragged edge could be moved.
+bool enforce_minimum_size(WindowRect& proposed, SizingEdge dragged, int dpi);

@@ -13,14 +13,15 @@ int fraction_of(int width, float fraction) {
 
 } // namespace
 
-std::vector<ColumnSpan> column_spans(int row_left, const std::vector<int>& widths) {
+std::vector<ColumnSpan> column_spans(int row_left, const std::vector<int>& widths, int dpi) {
     std::vector<ColumnSpan> spans;
-    int text_left = row_left + 2;
+    const int padding = scaled(2, dpi);
+    int text_left = row_left + padding;
     int right_edge = row_left;
     for (const int width : widths) {
         right_edge += width;
-        spans.push_back({text_left, text_left + width - 4, right_edge - 1});
-        text_left += width + 2;
+        spans.push_back({text_left, text_left + width - 2 * padding, right_edge - 1});
+        text_left += width + padding;
     }
     return spans;
 }
@@ -57,26 +58,33 @@ int SortOrder::compare(const WindowRecord& a, const WindowRecord& b) const {
 }
 
 WindowPageLayout window_page_layout(int width, int height, const PixelRect& search_box,
-                                    const PixelRect& list) {
+                                    const PixelRect& list, int dpi) {
     WindowPageLayout layout;
-    layout.search_box = {search_box.x, search_box.y, width - search_box.x - 8, search_box.height};
-    layout.list = {list.x, list.y, width - 16, height - list.y - 40};
+    layout.search_box = {search_box.x, search_box.y, width - search_box.x - scaled(8, dpi),
+                         search_box.height};
+    layout.list = {list.x, list.y, width - scaled(16, dpi), height - list.y - scaled(40, dpi)};
     layout.title_column = fraction_of(layout.list.width, 0.7f);
     layout.image_column = fraction_of(layout.list.width, 0.25f);
-    layout.button_top = height - 32;
+    layout.button_top = height - scaled(32, dpi);
+    layout.button_height = scaled(24, dpi);
+    layout.button_gap = scaled(4, dpi);
+    layout.first_button_x = scaled(8, dpi);
     return layout;
 }
 
 ModelPageLayout hot_keys_page_layout(int width, int height, const PixelRect& text,
-                                     const PixelRect& list, int add_button_width) {
-    return {{text.x, text.y, width - text.x - 8, text.height},
-            {list.x, list.y, width - add_button_width - 24, height - list.y - 8}};
+                                     const PixelRect& list, int add_button_width, int dpi) {
+    const int margin = scaled(8, dpi);
+    return {{text.x, text.y, width - text.x - margin, text.height},
+            {list.x, list.y, width - add_button_width - scaled(24, dpi), height - list.y - margin}};
 }
 
 ModelPageLayout groups_page_layout(int width, int height, const PixelRect& text,
-                                   const PixelRect& list, int add_button_width) {
-    return {{text.x, text.y, width - text.x - 8, text.height},
-            {list.x, list.y, width - (add_button_width + 16) - 8, height - list.y - 8}};
+                                   const PixelRect& list, int add_button_width, int dpi) {
+    const int margin = scaled(8, dpi);
+    return {{text.x, text.y, width - text.x - margin, text.height},
+            {list.x, list.y, width - (add_button_width + scaled(16, dpi)) - margin,
+             height - list.y - margin}};
 }
 
 std::vector<int> hot_key_column_widths(int list_width) {
@@ -84,11 +92,11 @@ std::vector<int> hot_key_column_widths(int list_width) {
             fraction_of(list_width, 0.25f)};
 }
 
-std::vector<int> timer_column_widths(int list_width) {
-    const int width = list_width - 8;
+std::vector<int> timer_column_widths(int list_width, int dpi) {
+    const int width = list_width - scaled(8, dpi);
     return {fraction_of(width, 0.59f), fraction_of(width, 0.20f), fraction_of(width, 0.20f)};
 }
 
-int group_column_width(int list_width) {
-    return static_cast<int>(0.99 * static_cast<double>(list_width - 8));
+int group_column_width(int list_width, int dpi) {
+    return static_cast<int>(0.99 * static_cast<double>(list_width - scaled(8, dpi)));
 }

@@ -6,7 +6,15 @@
 #include <vector>
 
 // The arithmetic of the pages' owner-drawn lists and of their placement, free of any window so
-// that it can be checked on its own. Pixels throughout.
+// that it can be checked on its own. Pixels throughout; the fixed lengths are given at 96 dots
+// per inch and scaled to the window's `dpi`.
+
+inline constexpr int DEFAULT_DPI = 96;
+
+// A length given at 96 dots per inch, at `dpi`, rounded to the nearest pixel.
+inline int scaled(int pixels, int dpi) {
+    return (pixels * dpi + DEFAULT_DPI / 2) / DEFAULT_DPI;
+}
 
 struct PixelRect {
     int x = 0;
@@ -29,7 +37,7 @@ struct ColumnSpan {
 };
 
 // The spans of a row's columns, given the row's left edge and the columns' current widths.
-std::vector<ColumnSpan> column_spans(int row_left, const std::vector<int>& widths);
+std::vector<ColumnSpan> column_spans(int row_left, const std::vector<int>& widths, int dpi);
 
 // Stripes follow the position on screen, not the entry shown, so they stay regular after sorting.
 inline bool is_odd_row(int display_position) {
@@ -60,14 +68,13 @@ struct WindowPageLayout {
     int title_column = 0;
     int image_column = 0;
     int button_top = 0;
-
-    static constexpr int BUTTON_HEIGHT = 24;
-    static constexpr int BUTTON_GAP = 4;
-    static constexpr int FIRST_BUTTON_X = 8;
+    int button_height = 0;
+    int button_gap = 0;
+    int first_button_x = 0;
 };
 
 WindowPageLayout window_page_layout(int width, int height, const PixelRect& search_box,
-                                    const PixelRect& list);
+                                    const PixelRect& list, int dpi);
 
 // The placement of a model page (groups, hot keys, timers): its text stretched to the right
 // edge and its list filling the page beside the buttons.
@@ -78,12 +85,12 @@ struct ModelPageLayout {
 
 // The hot keys and timers pages: the list is as wide as the page less the buttons' column.
 ModelPageLayout hot_keys_page_layout(int width, int height, const PixelRect& text,
-                                     const PixelRect& list, int add_button_width);
+                                     const PixelRect& list, int add_button_width, int dpi);
 // The groups page: the list is as wide as the page less the buttons' column and a margin.
 ModelPageLayout groups_page_layout(int width, int height, const PixelRect& text,
-                                   const PixelRect& list, int add_button_width);
+                                   const PixelRect& list, int add_button_width, int dpi);
 
 // Column widths of the model lists, from the list's width.
 std::vector<int> hot_key_column_widths(int list_width);
-std::vector<int> timer_column_widths(int list_width);
-int group_column_width(int list_width);
+std::vector<int> timer_column_widths(int list_width, int dpi);
+int group_column_width(int list_width, int dpi);

@@ -15,7 +15,8 @@ void fill_background(const ListDrawingResources& resources, const DRAWITEMSTRUCT
 void draw_selection_bar(const ListDrawingResources& resources, const DRAWITEMSTRUCT& request) {
     ScopedSelection brush(request.hDC, resources.selected_row_brush());
     const RECT& row = request.rcItem;
-    RoundRect(request.hDC, row.left, row.top, row.right, row.bottom, 4, 4);
+    const int corner = scaled(4, resources.dpi());
+    RoundRect(request.hDC, row.left, row.top, row.right, row.bottom, corner, corner);
     SetTextColor(request.hDC, ListDrawingResources::SELECTED_TEXT_COLOUR);
 }
 
@@ -28,13 +29,14 @@ std::vector<int> column_widths(HWND list) {
     return widths;
 }
 
-void draw_columns(HWND list, const DRAWITEMSTRUCT& request, const RowText& text, int entry) {
+void draw_columns(HWND list, const DRAWITEMSTRUCT& request, const RowText& text, int entry,
+                  int dpi) {
     RECT client{};
     GetClientRect(list, &client);
-    const LOGBRUSH pen_brush{BS_SOLID, ListDrawingResources::SEPARATOR_COLOUR, 0};
-    UniqueGdiObject pen(ExtCreatePen(PS_COSMETIC | PS_SOLID, 1, &pen_brush, 0, nullptr));
+    UniqueGdiObject pen(
+        CreatePen(PS_SOLID, scaled(1, dpi), ListDrawingResources::SEPARATOR_COLOUR));
     ScopedSelection pen_selection(request.hDC, pen.get());
-    const auto spans = column_spans(request.rcItem.left, column_widths(list));
+    const auto spans = column_spans(request.rcItem.left, column_widths(list), dpi);
     for (std::size_t column = 0; column < spans.size(); ++column) {
         const auto& span = spans[column];
         RECT text_rect{span.text_left, request.rcItem.top, span.text_right, request.rcItem.bottom};
@@ -75,7 +77,35 @@ int measure_list_row(HWND page_window, const ListDrawingResources& resources) {
         height = HIWORD(GetTabbedTextExtentW(dc, L"W", 1, 0, nullptr));
     }
     ReleaseDC(page_window, dc);
-    return height + 3;
+    return height + scaled(3, resources.dpi());
+}
+
+int window_dpi(HWND window) {
+    // Looked up, as systems before Windows 10 lack it; they have one DPI for every window.
+    using DpiOfWindow = UINT(WINAPI*)(HWND);
+    static const auto dpi_of_window = reinterpret_cast<DpiOfWindow>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (window != nullptr && dpi_of_window != nullptr) {
+        if (const UINT dpi = dpi_of_window(window); dpi != 0) {
+            return static_cast<int>(dpi);
+        }
+    }
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : DEFAULT_DPI;
+}
+
+void measure_rows_again(HWND list) {
+    // A fixed-height owner-drawn list measures its rows when its size is reported to it.
+    RECT rect{};
+    GetWindowRect(list, &rect);
+    WINDOWPOS position{};
+    position.hwnd = list;
+    position.cx = rect.right - rect.left;
+    position.cy = rect.bottom - rect.top;
+    position.flags = SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOOWNERZORDER | SWP_NOZORDER;
+    SendMessageW(list, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&position));
 }
 
 bool draw_list_row(HWND list, const ListDrawingResources& resources, const DRAWITEMSTRUCT& request,
@@ -101,7 +131,7 @@ bool draw_list_row(HWND list, const ListDrawingResources& resources, const DRAWI
     } else {
         fill_background(resources, request, is_odd_row(position));
     }
-    draw_columns(list, request, text, static_cast<int>(entry));
+    draw_columns(list, request, text, static_cast<int>(entry), resources.dpi());
     return true;
 }
 

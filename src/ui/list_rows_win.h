@@ -27,6 +27,11 @@ using RowText = std::function<std::wstring(int entry, int column)>;
 void set_up_list(HWND list, DWORD extended_styles, const std::vector<ListColumn>& columns);
 void set_column_widths(HWND list, const std::vector<int>& widths);
 
+// The dots per inch `window` is shown at (null: the screen's), as the system scales it.
+int window_dpi(HWND window);
+// Has the list ask its parent for the row height again, after the font or the DPI changed.
+void measure_rows_again(HWND list);
+
 // The height of every row: the row font's height of "W" plus 3 pixels.
 int measure_list_row(HWND page_window, const ListDrawingResources& resources);
 

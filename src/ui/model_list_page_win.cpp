@@ -40,11 +40,9 @@ void ModelListPage::choose_from_context_menu() {
     if (context_menu() == nullptr) {
         return;
     }
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    const int command =
-        static_cast<int>(TrackPopupMenu(context_menu(), TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x,
-                                        cursor.y, 0, window_handle(), nullptr));
+    const POINT at = menu_point();
+    const int command = static_cast<int>(TrackPopupMenu(
+        context_menu(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window_handle(), nullptr));
     run_command(command);
 }
 

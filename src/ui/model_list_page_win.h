@@ -52,7 +52,7 @@ protected:
     HWND control(int id) const { return GetDlgItem(window_handle(), id); }
     HMENU context_menu() const { return menu_.popup(); }
     int selected_entry() const;
-    // Shows the context menu at the cursor and runs the command chosen, if any.
+    // Shows the context menu at the cursor (or the focused row) and runs the command chosen.
     void choose_from_context_menu();
 
     INT_PTR handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;

@@ -33,12 +33,13 @@ std::wstring TabGroups::row_text(int entry, int /*column*/) const {
 }
 
 void TabGroups::layout(int width, int height) {
+    const int dpi = window_dpi(window_handle());
     const auto placed =
         groups_page_layout(width, height, control_rect(control(IDC_PAGE_TEXT)),
-                           control_rect(list()), control_rect(control(IDC_PAGE_ADD)).width);
+                           control_rect(list()), control_rect(control(IDC_PAGE_ADD)).width, dpi);
     move_control(control(IDC_PAGE_TEXT), placed.text);
     move_control(list(), placed.list);
-    set_column_widths(list(), {group_column_width(placed.list.width)});
+    set_column_widths(list(), {group_column_width(placed.list.width, dpi)});
 }
 
 ModelListRebuild TabGroups::rebuild_options() const {
@@ -61,7 +62,9 @@ INT_PTR TabGroups::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
             choose_from_context_menu();
             return TRUE;
         }
-        if (header.hwndFrom == list() && header.code == NM_DBLCLK) {
+        const bool enter = header.code == LVN_KEYDOWN &&
+                           reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == VK_RETURN;
+        if (header.hwndFrom == list() && (header.code == NM_DBLCLK || enter)) {
             edit_group();
             return TRUE;
         }

@@ -47,14 +47,13 @@ void TabHiddenWindows::update_buttons() {
 }
 
 void TabHiddenWindows::place_buttons(const WindowPageLayout& layout) {
-    constexpr int gap = WindowPageLayout::BUTTON_GAP;
-    const int top = layout.button_top;
+    const int gap = layout.button_gap;
     const auto show_selected =
-        place_button(control(IDC_SHOW_SELECTED), WindowPageLayout::FIRST_BUTTON_X, top);
+        place_button(control(IDC_SHOW_SELECTED), layout.first_button_x, layout);
     const auto show_all_but =
-        place_button(control(IDC_SHOW_ALL_BUT_SELECTED), show_selected.right() + gap, top);
-    const auto show_all = place_button(control(IDC_SHOW_ALL), show_all_but.right() + gap, top);
-    place_button(control(IDC_LIST_ALL_HIDDEN), show_all.right() + 8, top);
+        place_button(control(IDC_SHOW_ALL_BUT_SELECTED), show_selected.right() + gap, layout);
+    const auto show_all = place_button(control(IDC_SHOW_ALL), show_all_but.right() + gap, layout);
+    place_button(control(IDC_LIST_ALL_HIDDEN), show_all.right() + 2 * gap, layout);
 }
 
 void TabHiddenWindows::run_command(int command) {

@@ -54,9 +54,10 @@ std::wstring TabHotKeys::row_text(int entry, int column) const {
 }
 
 void TabHotKeys::layout(int width, int height) {
+    const int dpi = window_dpi(window_handle());
     const auto placed =
         hot_keys_page_layout(width, height, control_rect(control(IDC_PAGE_TEXT)),
-                             control_rect(list()), control_rect(control(IDC_PAGE_ADD)).width);
+                             control_rect(list()), control_rect(control(IDC_PAGE_ADD)).width, dpi);
     move_control(control(IDC_PAGE_TEXT), placed.text);
     move_control(list(), placed.list);
     set_column_widths(list(), hot_key_column_widths(placed.list.width));

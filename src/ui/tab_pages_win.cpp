@@ -1,5 +1,6 @@
 #include "ui/tab_pages_win.h"
 
+#include "ui/list_rows_win.h"
 #include "ui/tab_groups_win.h"
 #include "ui/tab_hidden_windows_win.h"
 #include "ui/tab_hot_keys_win.h"
@@ -69,6 +70,12 @@ void TabPages::select_tab(int index) {
     }
     page(index)->show(true);
     page(index)->refresh();
+    // Every page's list took the focus when it was made, and a page left behind keeps it; keys
+    // sent to a hidden window reach nobody (and Wine looks for mnemonics there for ever).
+    const HWND focus = GetFocus();
+    if (focus != nullptr && !IsWindowVisible(focus) && IsChild(tab_control_, focus)) {
+        SetFocus(tab_control_);
+    }
 }
 
 bool TabPages::switch_to_tab(int index) {
@@ -84,17 +91,20 @@ void TabPages::layout(HWND dialog, HWND frame) {
     GetClientRect(dialog, &client);
     const int width = client.right;
     const int height = client.bottom;
+    const int dpi = window_dpi(dialog);
+    const int frame_margin = scaled(6, dpi);
     if (frame != nullptr) {
-        MoveWindow(frame, 6, 0, width - 12, height - 6, TRUE);
+        MoveWindow(frame, frame_margin, 0, width - 2 * frame_margin, height - frame_margin, TRUE);
     }
     if (tab_control_ == nullptr) {
         return;
     }
-    MoveWindow(tab_control_, 16, 16, width - 32, height - 32, TRUE);
+    const int margin = scaled(16, dpi);
+    MoveWindow(tab_control_, margin, margin, width - 2 * margin, height - 2 * margin, TRUE);
     RECT header{};
     const int header_height = TabCtrl_GetItemRect(tab_control_, 0, &header)
-                                  ? header.bottom - header.top + 2
-                                  : DEFAULT_HEADER_HEIGHT;
+                                  ? header.bottom - header.top + scaled(2, dpi)
+                                  : scaled(DEFAULT_HEADER_HEIGHT, dpi);
     RECT area{};
     GetClientRect(tab_control_, &area);
     const int top = area.top + header_height;

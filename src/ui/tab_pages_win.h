@@ -28,8 +28,8 @@ public:
     // Removes the tabs and destroys the pages.
     void destroy();
 
-    // Makes the page current, shows it alone and rebuilds it. Indices outside 0 to 4 are
-    // ignored.
+    // Makes the page current, shows it alone and rebuilds it; a focus left on a hidden page goes
+    // to the tab control. Indices outside 0 to 4 are ignored.
     void select_tab(int index);
     // Selects the tab in the tab control; when the control accepts it, makes its page current.
     bool switch_to_tab(int index);

@@ -41,12 +41,13 @@ std::wstring TabTimers::row_text(int entry, int column) const {
 }
 
 void TabTimers::layout(int width, int height) {
+    const int dpi = window_dpi(window_handle());
     const auto placed =
         hot_keys_page_layout(width, height, control_rect(control(IDC_PAGE_TEXT)),
-                             control_rect(list()), control_rect(control(IDC_PAGE_ADD)).width);
+                             control_rect(list()), control_rect(control(IDC_PAGE_ADD)).width, dpi);
     move_control(control(IDC_PAGE_TEXT), placed.text);
     move_control(list(), placed.list);
-    set_column_widths(list(), timer_column_widths(placed.list.width));
+    set_column_widths(list(), timer_column_widths(placed.list.width, dpi));
 }
 
 ModelListRebuild TabTimers::rebuild_options() const {

@@ -1,5 +1,7 @@
 #include "ui/tab_view_win.h"
 
+#include <commctrl.h>
+
 namespace engine {
 
 TabView::~TabView() {
@@ -63,6 +65,35 @@ void TabView::set_message_result(LRESULT result) const {
     SetWindowLongPtrW(page_window_.get(), DWLP_MSGRESULT, result);
 }
 
+POINT TabView::menu_point() const {
+    POINT point = keyboard_menu_point_;
+    if (!menu_from_keyboard_) {
+        GetCursorPos(&point);
+    }
+    return point;
+}
+
+void TabView::open_menu_from_keyboard(HWND list) {
+    int row = ListView_GetNextItem(list, -1, LVNI_FOCUSED);
+    if (row < 0) {
+        row = ListView_GetNextItem(list, -1, LVNI_SELECTED);
+    }
+    RECT rect{};
+    if (row < 0 || !ListView_GetItemRect(list, row, &rect, LVIR_BOUNDS)) {
+        rect = RECT{};
+    }
+    keyboard_menu_point_ = {rect.left + (rect.bottom - rect.top), rect.bottom};
+    ClientToScreen(list, &keyboard_menu_point_);
+    NMITEMACTIVATE click{};
+    click.hdr = {list, static_cast<UINT_PTR>(GetDlgCtrlID(list)), static_cast<UINT>(NM_RCLICK)};
+    click.iItem = row;
+    click.ptAction = keyboard_menu_point_;
+    ScreenToClient(list, &click.ptAction);
+    menu_from_keyboard_ = true;
+    handle_message(WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
+    menu_from_keyboard_ = false;
+}
+
 INT_PTR CALLBACK TabView::dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
                                            LPARAM lparam) {
     if (message == WM_INITDIALOG) {
@@ -72,7 +103,16 @@ INT_PTR CALLBACK TabView::dialog_procedure(HWND dialog, UINT message, WPARAM wpa
         return FALSE;
     }
     auto* page = reinterpret_cast<TabView*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
-    return page ? page->handle_message(message, wparam, lparam) : FALSE;
+    if (page == nullptr) {
+        return FALSE;
+    }
+    // A position of -1 means the keyboard; the mouse's right click comes as NM_RCLICK too.
+    const auto from = reinterpret_cast<HWND>(wparam);
+    if (message == WM_CONTEXTMENU && lparam == -1 && GetParent(from) == dialog) {
+        page->open_menu_from_keyboard(from);
+        return TRUE;
+    }
+    return page->handle_message(message, wparam, lparam);
 }
 
 } // namespace engine

@@ -42,6 +42,9 @@ protected:
     virtual INT_PTR handle_message(UINT message, WPARAM wparam, LPARAM lparam);
     // Sets the result a notification handler reports back to the control.
     void set_message_result(LRESULT result) const;
+    // Where a context menu opens: under the focused row when the keyboard asked for it (Shift+F10
+    // or the menu key), otherwise at the mouse pointer.
+    POINT menu_point() const;
 
     page_host* host = nullptr;
     DataModel* model = nullptr;
@@ -49,8 +52,13 @@ protected:
 private:
     static INT_PTR CALLBACK dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
                                              LPARAM lparam);
+    // The keyboard's request for a list's context menu, handed to the page as the list's own
+    // right click on its focused row, so that every page opens the menu it opens for the mouse.
+    void open_menu_from_keyboard(HWND list);
 
     UniqueWindow page_window_;
+    bool menu_from_keyboard_ = false;
+    POINT keyboard_menu_point_{};
 };
 
 } // namespace engine

@@ -25,15 +25,15 @@ void TabVisibleWindows::update_buttons() {
 }
 
 void TabVisibleWindows::place_buttons(const WindowPageLayout& layout) {
-    constexpr int gap = WindowPageLayout::BUTTON_GAP;
-    const int top = layout.button_top;
+    const int gap = layout.button_gap;
     const auto hide_selected =
-        place_button(control(IDC_HIDE_SELECTED), WindowPageLayout::FIRST_BUTTON_X, top);
+        place_button(control(IDC_HIDE_SELECTED), layout.first_button_x, layout);
     const auto hide_all_but =
-        place_button(control(IDC_HIDE_ALL_BUT_SELECTED), hide_selected.right() + gap, top);
-    place_button(control(IDC_HIDE_ALL), hide_all_but.right() + gap, top);
+        place_button(control(IDC_HIDE_ALL_BUT_SELECTED), hide_selected.right() + gap, layout);
+    place_button(control(IDC_HIDE_ALL), hide_all_but.right() + gap, layout);
     const HWND activate_button = control(IDC_ACTIVATE_WINDOW);
-    place_button(activate_button, layout.list.right() - control_rect(activate_button).width, top);
+    place_button(activate_button, layout.list.right() - control_rect(activate_button).width,
+                 layout);
 }
 
 void TabVisibleWindows::run_command(int command) {

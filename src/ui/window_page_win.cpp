@@ -24,11 +24,11 @@ Pattern search_pattern(const std::wstring& filter) {
 
 } // namespace
 
-PixelRect place_button(HWND button, int x, int top) {
+PixelRect place_button(HWND button, int x, const WindowPageLayout& layout) {
     PixelRect rect = control_rect(button);
     rect.x = x;
-    rect.y = top;
-    rect.height = WindowPageLayout::BUTTON_HEIGHT;
+    rect.y = layout.button_top;
+    rect.height = layout.button_height;
     move_control(button, rect);
     return rect;
 }
@@ -98,8 +98,10 @@ LVITEMW WindowPage::wanted_row(int row, int index) const {
     item.mask = LVIF_PARAM | LVIF_STATE;
     item.iItem = row;
     item.lParam = index;
-    item.state = selected ? LVIS_SELECTED | LVIS_FOCUSED : 0;
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    // The focused row is the user's: a rebuild that moved it would undo Shift+arrow ranges and
+    // scroll the list to it.
+    item.state = selected ? LVIS_SELECTED : 0;
+    item.stateMask = LVIS_SELECTED;
     return item;
 }
 
@@ -204,7 +206,7 @@ void WindowPage::layout() {
     RECT client{};
     GetClientRect(window_handle(), &client);
     const auto placed = window_page_layout(client.right, client.bottom, control_rect(search_box_),
-                                           control_rect(list_));
+                                           control_rect(list_), window_dpi(window_handle()));
     move_control(search_box_, placed.search_box);
     move_control(list_, placed.list);
     place_buttons(placed);
@@ -257,6 +259,11 @@ INT_PTR WindowPage::on_notify(NMHDR& header) {
         return TRUE;
     case NM_DBLCLK:
         run_default_action();
+        return TRUE;
+    case LVN_KEYDOWN:
+        if (reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == VK_RETURN) {
+            run_default_action();
+        }
         return TRUE;
     default:
         return FALSE;
@@ -314,10 +321,9 @@ void WindowPage::show_context_menu() {
     if (menu == nullptr) {
         return;
     }
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    const int command = static_cast<int>(TrackPopupMenu(
-        menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, window_handle(), nullptr));
+    const POINT at = menu_point();
+    const int command = static_cast<int>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x,
+                                                        at.y, 0, window_handle(), nullptr));
     if (command != 0) {
         run_command(command);
     }

@@ -97,8 +97,8 @@ private:
     std::wstring requested_text_;
 };
 
-// Moves a button to `x` and `top`, with the height of the button row and its own width, and
-// returns where it now is.
-PixelRect place_button(HWND button, int x, int top);
+// Moves a button to `x` and the top of the layout's button row, with the row's height and its
+// own width, and returns where it now is.
+PixelRect place_button(HWND button, int x, const WindowPageLayout& layout);
 
 } // namespace engine

@@ -12,6 +12,7 @@ from data_files import EXACTLY_MATCHES, HIDE_ONLY, MAIN, Keys, Pattern, prepare
 LIST_FILES = ("ignore_list.xml", "groups.xml", "hotkeys.xml", "timers.xml")
 ERROR = "Hot Key Error"
 ON_SHARE = "\\\\hushcloak/roaming/Hushcloak/"
+WM_SYSCOMMAND, SC_RESTORE = 0x112, 0xF120
 
 
 def first_start_log():
@@ -89,9 +90,17 @@ class StartUp(driver.WineTestCase):
             self.assertIn(f"Unreadable file kept as: {ON_SHARE}{name}.unreadable", log_lines())
 
     def test_placement_minimum_size_and_closing_to_the_tray(self):
-        prepare(x=150, y=120, width=720, height=480, maximized=True)
+        # Saved on a monitor that is gone; maximised, the pages fill the screen at once.
+        prepare(x=-3000, y=-2000, width=720, height=480, maximized=True)
         program = self.start_hushcloak()
         self.assertEqual(driver.wait_for_window(MAIN).show_command, driver.SW_SHOWMAXIMIZED)
+        self.assertGreater(driver.spot(MAIN, "control", "Activate Window")[0],
+                           1.8 * driver.spot(MAIN, "client")[0])
+        driver.probe("post", MAIN, str(WM_SYSCOMMAND), str(SC_RESTORE), "0")
+        screen = tuple(map(int, driver.xdotool("getdisplaygeometry").split()))
+        driver.wait_until(lambda: geometry()[2:] == (720, 480), "the restored size")
+        x, y, width, height = geometry()
+        self.assertTrue(0 <= x <= screen[0] - width and 0 <= y <= screen[1] - height, geometry())
         program.kill()
         prepare(groups={5: ("Closing", [Pattern("Closing peer", EXACTLY_MATCHES)])},
                 hot_keys=[(5, HIDE_ONLY, Keys("ctrl+alt", "C"))], width=800, height=600)

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string>
 #include <type_traits>
 #include <vector>
 
@@ -85,7 +86,12 @@ bool save_screenshot(const std::wstring& name) {
     }
     // The test run turns finished .bmp files into .png ones while other tests still run, so
     // a picture gets its name only once it is complete.
-    const std::wstring path = std::wstring(folder) + L"\\" + name + L".bmp";
+    // A screen at another scale than 100% gets pictures of its own, named by its DPI.
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    const std::wstring scale = dpi == 96 ? L"" : L"_at_" + std::to_wstring(dpi) + L"_dpi";
+    const std::wstring path = std::wstring(folder) + L"\\" + name + scale + L".bmp";
     const std::wstring partial = path + L".part";
     return write_bitmap_file(partial, picture) &&
            MoveFileExW(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Gives one test run its own virtual display and Wine prefix, and takes both down again.
-#   wine_fixture.sh start STATE_DIR   starts Xvfb on a free display, creates STATE_DIR/prefix and
+#   wine_fixture.sh start STATE_DIR [DPI]
+#                                     starts Xvfb on a free display, creates STATE_DIR/prefix
+#                                     (its screen at DPI dots per inch, 96 unless given) and
 #                                     writes STATE_DIR/environment for the run's programs
 #   wine_fixture.sh stop STATE_DIR    ends that prefix's wineserver and that Xvfb (by process id)
 #                                     and turns the run's .bmp screenshots into .png
@@ -8,6 +10,7 @@ set -euo pipefail
 
 action=${1:?start or stop}
 state=${2:?state folder}
+dpi=${3:-96}
 # Wine and the programs run from other folders, so every path handed on must be absolute.
 state=$(realpath -m -- "$state")
 environment=$state/environment
@@ -49,7 +52,7 @@ create_prefix() {
     mkdir -p "$WINEPREFIX"
     # The server stays up for the whole run, so every test program starts quickly.
     if ! wineserver -p </dev/null >"$state/wine.log" 2>&1 ||
-        ! bash "$(dirname "${BASH_SOURCE[0]}")/wine_prefix.sh" "$WINEPREFIX" \
+        ! bash "$(dirname "${BASH_SOURCE[0]}")/wine_prefix.sh" "$WINEPREFIX" "$dpi" \
             >>"$state/wine.log" 2>&1; then
         echo "the Wine prefix was not created:" >&2
         cat "$state/wine.log" >&2

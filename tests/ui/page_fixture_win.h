@@ -78,15 +78,26 @@ public:
     Texts questions;
 
 private:
-    static INT_PTR CALLBACK dialog_procedure(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+    // A click on a tab makes its page current, as in the program.
+    static INT_PTR CALLBACK dialog_procedure(HWND dialog, UINT message, WPARAM, LPARAM lparam) {
+        if (message == WM_INITDIALOG) {
+            SetWindowLongPtrW(dialog, GWLP_USERDATA, lparam);
+        } else if (message == WM_NOTIFY &&
+                   reinterpret_cast<NMHDR*>(lparam)->code == TCN_SELCHANGE) {
+            auto* host = reinterpret_cast<PageHost*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
+            host->pages.select_tab(TabCtrl_GetCurSel(reinterpret_cast<NMHDR*>(lparam)->hwndFrom));
+        }
+        return FALSE;
+    }
     void current_page_do(void (engine::TabView::*action)()) {
         if (auto* page = pages.current_page()) {
             (page->*action)();
         }
     }
 
-    HWND dialog_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAIN),
-                                      nullptr, &PageHost::dialog_procedure, 0);
+    HWND dialog_ =
+        CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAIN), nullptr,
+                           &PageHost::dialog_procedure, reinterpret_cast<LPARAM>(this));
     ListDrawingResources drawing_;
     WindowEngine engine_;
     engine::window_system& windows_;
@@ -156,13 +167,18 @@ protected:
     // Right-clicks the list and chooses the context menu's item at `position` (-1 closes it);
     // returns the menu's item texts, separators as empty texts.
     Texts choose_from_menu(int page, int position, int row = -1) const {
+        return choose_from_menu_of([&] { notify_list(page, NM_RCLICK, row); }, position);
+    }
+    // The same for a menu that `open` opens; menu_rect is then where it was shown.
+    Texts choose_from_menu_of(const std::function<void()>& open, int position) const {
         menu_position_ = position;
         menu_items_.clear();
         const UINT_PTR timer = SetTimer(nullptr, 0, 20, &PageTest::work_menu);
-        notify_list(page, NM_RCLICK, row);
+        open();
         KillTimer(nullptr, timer);
         return menu_items_;
     }
+    static inline RECT menu_rect{};
 
     // Whether some window holds the combination now: this thread cannot register it then.
     static bool held(UINT modifiers, UINT key) {
@@ -184,6 +200,7 @@ private:
         if (menu_window == nullptr || !menu_items_.empty()) {
             return;
         }
+        GetWindowRect(menu_window, &menu_rect);
         const auto menu = reinterpret_cast<HMENU>(SendMessageW(menu_window, MN_GETHMENU, 0, 0));
         for (int item = 0; item < GetMenuItemCount(menu); ++item) {
             wchar_t text[100] = {};
@@ -193,7 +210,8 @@ private:
                 PostMessageW(menu_window, WM_KEYDOWN, VK_DOWN, 0);
             }
         }
-        PostMessageW(menu_window, WM_KEYDOWN, menu_position_ < 0 ? VK_ESCAPE : VK_RETURN, 0);
+        // Ended rather than escaped from, which would leave a menu bar in menu mode.
+        menu_position_ < 0 ? EndMenu() : PostMessageW(menu_window, WM_KEYDOWN, VK_RETURN, 0);
     }
 
     static inline int menu_position_ = -1;

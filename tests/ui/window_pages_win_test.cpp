@@ -93,4 +93,22 @@ TEST_F(WindowPages, TheHiddenPageShowsWhatThisProgramHidAndAsksBeforeShowingOthe
     EXPECT_EQ(host.pages.current_index(), VISIBLE);
 }
 
+// Regression: every rebuild gave each selected row the focus, so Shift+Up could not grow a
+// range, and the list scrolled back to the selection.
+TEST_F(WindowPages, ARebuildLeavesTheFocusedRowAndTheScrollPositionAlone) {
+    for (int window = 0; window < 40; ++window) {
+        add_window(L"Window " + std::to_wstring(window));
+    }
+    host.window_engine().enumerate_windows();
+    select_row(VISIBLE, {1, 0});
+    ListView_SetItemState(list(VISIBLE), 30, LVIS_FOCUSED, LVIS_FOCUSED);
+    ListView_EnsureVisible(list(VISIBLE), 42, FALSE);
+    const int top = ListView_GetTopIndex(list(VISIBLE));
+    ASSERT_GT(top, 0);
+    system.window(browser).title = SEARCH;
+    host.window_engine().enumerate_windows();
+    EXPECT_EQ(ListView_GetNextItem(list(VISIBLE), -1, LVNI_FOCUSED), 30);
+    EXPECT_EQ(ListView_GetTopIndex(list(VISIBLE)), top);
+}
+
 } // namespace
