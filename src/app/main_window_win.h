@@ -31,6 +31,10 @@ public:
     virtual Settings& settings() = 0;
     // The exit sequence. Returns only when the user chose to keep the program running.
     virtual bool shutdown(bool silent) = 0;
+    // Where the tray icon goes.
+    virtual notification_area& tray_area() { return system_notification_area(); }
+    // A start at sign-in: the main window stays in the tray.
+    virtual bool starts_in_tray() const { return false; }
 };
 
 } // namespace engine
@@ -53,7 +57,8 @@ public:
 
     // Builds the dialog at its saved placement with its pages (the hot keys page registers the
     // hot keys, a box for each one the system refuses), takes the first window snapshot and
-    // shows the dialog. False when the dialog cannot be created.
+    // shows the dialog, unless the owner starts in the tray and the tray icon is there. False
+    // when the dialog cannot be created.
     bool create(engine::main_window_owner& owner, DataModel& model);
     void destroy();
 
@@ -68,6 +73,8 @@ public:
     void refresh_if_foreground();
 
     HWND handle() const { return dialog_; }
+    // The message a second start of the program sends the first to bring its window forward.
+    static UINT bring_forward_message();
     WindowEngine& engine() { return *engine_; }
 
     // engine::engine_host
@@ -108,6 +115,7 @@ private:
     void on_size(WPARAM size_type);
     void on_command(WORD command);
     void on_timer(UINT_PTR timer_id);
+    void bring_forward();
 
     bool ask_about_hidden_windows(bool silent);
     void restore_placement();

@@ -237,13 +237,13 @@ def spot(title, kind, text=None, timeout=TIMEOUT):
     return int(found[0]), int(found[1]), found[2:] == ["selected"]
 
 
-def click(title, kind, text=None, modifiers=None):
+def click(title, kind, text=None, modifiers=None, button="1"):
     """Clicks the middle of what spot() finds, with the real mouse."""
     x, y, _ = spot(title, kind, text)
     xdotool("mousemove", str(x), str(y))
     if modifiers:
         xdotool("keydown", modifiers)
-    xdotool("click", "1")
+    xdotool("click", button)
     if modifiers:
         xdotool("keyup", modifiers)
 
