@@ -11,6 +11,7 @@ from data_files import EXACTLY_MATCHES, HIDE_ONLY, MAIN, Keys, Pattern, prepare
 
 LIST_FILES = ("ignore_list.xml", "groups.xml", "hotkeys.xml", "timers.xml")
 ERROR = "Hot Key Error"
+WM_COMMAND, MINIMIZE_TO_TRAY, START_AT_SIGN_IN = 0x111, 40010, 40050
 
 
 def windows_path(linux_path):
@@ -68,19 +69,36 @@ class StartUp(driver.WineTestCase):
         self.assertEqual(lines, first_start_log())
         self.assertFalse(any((driver.data_folder() / name).exists() for name in LIST_FILES))
         written = (driver.data_folder() / "log.xml").stat().st_mtime_ns
+        driver.post_command(MAIN, MINIMIZE_TO_TRAY)
+        driver.wait_for_no_window(MAIN)
         second = self.start_hushcloak()
         self.assertEqual(second.wait(), 0)
         self.assertEqual((driver.data_folder() / "log.xml").stat().st_mtime_ns, written)
         self.assertTrue(first.running)
+        driver.wait_for_window(MAIN)
+        driver.post_command(MAIN, START_AT_SIGN_IN)
+        driver.wait_until(lambda: 'start_at_sign_in="true"' in driver.read_data_file(
+            "settings.xml"), "the option saved")
+        exe = windows_path(driver.setting("HUSHCLOAK_EXE"))
+        self.assertEqual(driver.run_entry(), f'"{exe}" /tray')
         post_quit()
         self.assertEqual(first.wait(), 0)
         self.assertEqual(sorted(path.name for path in driver.data_folder().iterdir()),
                          sorted(("log.xml", "settings.xml", "hidden_windows.xml") + LIST_FILES))
 
-        self.start_hushcloak()
+        # The start at sign-in, which leaves the window in the tray.
+        self.start_hushcloak("/TRAY")
         driver.wait_until(lambda: (log_lines() or [""])[-1] == "Timer list loaded successfully.",
                           "the next run to load what the first saved")
         self.assertIn("Group list loaded successfully.", log_lines())
+        driver.wait_for_window("Wine System Tray")
+        self.assertIsNone(driver.find_window(MAIN))
+        self.assertEqual(self.start_hushcloak("/tray").wait(), 0)
+        driver.probe("post", MAIN, str(WM_COMMAND), str(START_AT_SIGN_IN), "0")
+        driver.wait_until(lambda: driver.run_entry() is None, "the Run entry removed")
+        self.assertIsNone(driver.find_window(MAIN))
+        self.assertEqual(self.start_hushcloak("/other").wait(), 0)
+        driver.wait_for_window(MAIN)
 
     def test_placement_minimum_size_and_closing_to_the_tray(self):
         prepare(x=150, y=120, width=720, height=480, maximized=True)

@@ -474,10 +474,20 @@ class Peer(WineProcess):
 
 
 class Hushcloak(WineProcess):
-    """The real hushcloak.exe of this build."""
+    """The real hushcloak.exe of this build, or another copy of it."""
 
-    def __init__(self, output):
-        super().__init__(setting("HUSHCLOAK_EXE"), output=output)
+    def __init__(self, output, *arguments, program=None):
+        super().__init__(program or setting("HUSHCLOAK_EXE"), *arguments, output=output)
+
+
+RUN_KEY = "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"
+
+
+def run_entry():
+    """The command of the per-user Run entry "Hushcloak" in the test prefix, or None."""
+    result = run_wine("reg", "query", RUN_KEY, "/v", "Hushcloak")
+    found = re.search(r"Hushcloak\s+REG_SZ\s+(.*\S)", result.stdout.decode("utf-8", "replace"))
+    return found.group(1) if result.returncode == 0 and found else None
 
 
 def output_root():
@@ -523,8 +533,8 @@ class WineTestCase(unittest.TestCase):
         self.addCleanup(peer.kill)
         return peer
 
-    def start_hushcloak(self):
-        program = Hushcloak(output=self._output_file("hushcloak"))
+    def start_hushcloak(self, *arguments, program=None):
+        program = Hushcloak(self._output_file("hushcloak"), *arguments, program=program)
         self.addCleanup(program.kill)
         return program
 
