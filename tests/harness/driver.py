@@ -85,17 +85,26 @@ def wait_until(condition, description, timeout=TIMEOUT):
 
 
 def run_wine(program, *arguments, timeout=TIMEOUT):
-    """Runs a Windows console program to its end and returns the completed process."""
-    try:
-        return subprocess.run(
-            ["wine", program, *arguments],
-            stdin=subprocess.DEVNULL,
-            capture_output=True,
-            timeout=timeout,
-            check=False,
-        )
-    except subprocess.TimeoutExpired as error:
-        raise DriverError(f"{pathlib.Path(program).name} {' '.join(arguments)} hung") from error
+    """Runs a Windows console program to its end and returns the completed process.
+
+    Its output goes to files, not pipes: the first program of a session starts Wine's desktop
+    process, which inherits the program's output and outlives it, so a pipe would stay open."""
+    with tempfile.TemporaryFile() as output, tempfile.TemporaryFile() as errors:
+        try:
+            completed = subprocess.run(
+                ["wine", program, *arguments],
+                stdin=subprocess.DEVNULL,
+                stdout=output,
+                stderr=errors,
+                timeout=timeout,
+                check=False,
+            )
+        except subprocess.TimeoutExpired as error:
+            raise DriverError(f"{pathlib.Path(program).name} {' '.join(arguments)} hung") from error
+        output.seek(0)
+        errors.seek(0)
+        return subprocess.CompletedProcess(completed.args, completed.returncode, output.read(),
+                                           errors.read())
 
 
 def probe(*arguments):
