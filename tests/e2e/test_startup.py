@@ -1,5 +1,6 @@
 """Start-up and the main window: the first start's folder, files and log, a second instance,
-the saved placement and minimum size, closing to the tray, and hot keys the system refuses."""
+the start at sign-in, the saved placement and minimum size, closing to the tray, hot keys the
+system refuses, and the installer."""
 
 import os
 import pathlib
@@ -152,6 +153,30 @@ class StartUp(driver.WineTestCase):
         self.assertTrue(peer.visible("Second"))
         driver.press_keys(free.xdotool, window_title="Second")
         driver.wait_until(lambda: not peer.visible("Second"), "the free key to work")
+
+    def test_install_start_at_sign_in_and_uninstall(self):
+        """A silent installation, the installed program started as sign-in starts it, and a
+        silent uninstallation that keeps the data folder."""
+        roaming = pathlib.Path(driver.setting("HUSHCLOAK_APPDATA_DIR"))
+        folder = roaming.parent / "Local" / "Programs" / "Hushcloak"
+        shortcut = roaming / "Microsoft" / "Windows" / "Start Menu" / "Programs" / "Hushcloak.lnk"
+        setup = driver.run_wine(driver.setting("HUSHCLOAK_INSTALLER"), "/S", "/SIGNIN")
+        self.assertEqual(setup.returncode, 0)
+        self.assertTrue((folder / "README.md").is_file() and shortcut.is_file())
+        exe = windows_path(folder / "hushcloak.exe")
+        self.assertEqual(driver.run_entry(), f'"{exe}" /tray')
+
+        program = self.start_hushcloak("/tray", program=str(folder / "hushcloak.exe"))
+        driver.wait_for_window("Wine System Tray")
+        self.assertIsNone(driver.find_window(MAIN))
+        driver.probe("quit", "hushcloak.exe")
+        self.assertEqual(program.wait(), 0)
+
+        removal = driver.run_wine(str(folder / "uninstall.exe"), "/S", f"_?={windows_path(folder)}")
+        self.assertEqual(removal.returncode, 0)
+        self.assertFalse((folder / "hushcloak.exe").exists() or shortcut.exists())
+        self.assertIsNone(driver.run_entry())
+        self.assertTrue((driver.data_folder() / "settings.xml").is_file())
 
 
 if __name__ == "__main__":
