@@ -36,9 +36,9 @@ def choose(item, *then, keyboard=False):
     program, so the keys go to the menu's thread as the system would queue them."""
     if keyboard:
         icon_event(WM_CONTEXTMENU)
+        driver.wait_until(menu_is_open, "the tray menu to open")
     else:
-        driver.click(TRAY, "control", "", button="3")
-    driver.wait_until(menu_is_open, "the tray menu to open")
+        driver.click_until(menu_is_open, "the tray menu to open", TRAY, "control", "", button="3")
     for key in [VK_DOWN] * item + list(then):
         if isinstance(key, tuple):
             post(*key)
@@ -84,8 +84,8 @@ class TrayMenu(driver.WineTestCase):
         driver.wait_for_window(MAIN)
         driver.post_command(MAIN, 40010)
         driver.wait_for_no_window(MAIN)
-        driver.click(TRAY, "control", "")
-        driver.wait_for_window(MAIN)
+        driver.click_until(lambda: driver.find_window(MAIN), "a click to show it", TRAY, "control",
+                           "")
         choose(0, (WM_CHAR, ord("x")))
         self.assertEqual(program.wait(), 0)
         # The notification area closes once its last icon is gone.

@@ -273,6 +273,23 @@ def select(title, kind, text, modifiers=None):
     wait_until(selected, f'{kind} "{text}" to be selected in "{title}"')
 
 
+def click_until(condition, description, title, kind, text=None, button="1"):
+    """Clicks what spot() finds until condition() holds: a click that Wine loses on a busy
+    machine is made again after CLICK_AGAIN_SECONDS."""
+    last_click = None
+
+    def done():
+        nonlocal last_click
+        if condition():
+            return True
+        if last_click is None or time.monotonic() - last_click > CLICK_AGAIN_SECONDS:
+            click(title, kind, text, button=button)
+            last_click = time.monotonic()
+        return False
+
+    wait_until(done, description)
+
+
 def local_time():
     """(hours, minutes, seconds): the local time as the programs under Wine see it."""
     code, output = probe("time")
