@@ -46,7 +46,7 @@ fi
 
 export WINEPREFIX=$run/prefix
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix $WINEPREFIX"
     bash "$repo/tests/harness/wine_prefix.sh" "$WINEPREFIX" >"$run/wine.log" 2>&1

@@ -13,7 +13,7 @@ jobs=${HUSHCLOAK_JOBS:-2}
 packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev python3 dpkg-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-    wine64 wine fonts-wine xvfb xdotool imagemagick x11-utils
+    wine64 wine fonts-wine xvfb xdotool imagemagick x11-utils nsis
     libtinyxml-dev libcurl4-openssl-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
 )
 

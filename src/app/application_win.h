@@ -14,7 +14,8 @@
 // the folders and files it lives in, the main window and the update thread.
 class Application final : public engine::main_window_owner {
 public:
-    Application() = default;
+    // `in_tray`: a start at sign-in, which leaves the main window in the tray.
+    explicit Application(bool in_tray) : in_tray(in_tray) {}
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
@@ -30,6 +31,7 @@ public:
 
     HICON program_icon() const override { return small_icon.get(); }
     Settings& settings() override { return files->settings(); }
+    bool starts_in_tray() const override { return in_tray; }
 
     // What the update check needs on its own thread: the main window, which owns its boxes
     // and carries out its exit request, and the thread it runs on, which it ends once done.
@@ -43,6 +45,7 @@ private:
     void tell_about_set_aside_files() const;
 
     bool initialised = false;
+    bool in_tray = false;
     UniqueIcon small_icon;
     DataModel model;
     // Declared before the main window, whose engine writes to it until the window is gone.

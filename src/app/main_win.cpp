@@ -1,5 +1,6 @@
 #include "app/application_win.h"
 #include "app/main_dialog_keys_win.h"
+#include "app/sign_in_start_win.h"
 #include "app/unique_handle_win.h"
 
 #include <windows.h>
@@ -27,6 +28,13 @@ InstanceMutex create_instance_mutex() {
 // Created before wWinMain runs and held until the process ends.
 const InstanceMutex instance_mutex = create_instance_mutex();
 
+// Asks the running instance to bring its main window forward. This process was started by the
+// user, so it may hand the foreground on.
+void bring_first_instance_forward() {
+    AllowSetForegroundWindow(ASFW_ANY);
+    PostMessageW(HWND_BROADCAST, MainWindow::bring_forward_message(), 0, 0);
+}
+
 void run_message_loop(const Application& application) {
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -40,15 +48,19 @@ void run_message_loop(const Application& application) {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    if (instance_mutex.another_instance_runs())
+    const bool at_sign_in = started_at_sign_in();
+    if (instance_mutex.another_instance_runs()) {
+        if (!at_sign_in)
+            bring_first_instance_forward();
         return 0;
+    }
 
     // Give the thread its message queue before any window exists, so that a quit message
     // posted to it from the start is not lost.
     MSG message{};
     PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
 
-    Application application;
+    Application application(at_sign_in);
     if (application.initialise())
         run_message_loop(application);
     application.shutdown(false);

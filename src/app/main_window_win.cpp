@@ -3,6 +3,7 @@
 #include "app/about_box_win.h"
 #include "app/message_box_win.h"
 #include "app/minimum_size.h"
+#include "app/sign_in_start_win.h"
 #include "model/data_model.h"
 #include "resource.h"
 #include "storage/settings.h"
@@ -76,6 +77,7 @@ bool MainWindow::create(engine::main_window_owner& owner, DataModel& model,
     if (!dialog_)
         return false;
     show_update_check_state(dialog_, owner.settings().check_updates());
+    show_sign_in_start_state(dialog_, sign_in_start_option(owner.settings()));
     restore_placement();
     list_drawing_.set_dpi(window_dpi(dialog_));
     tab_control_ = GetDlgItem(dialog_, IDC_MAIN_TABS);
@@ -84,11 +86,15 @@ bool MainWindow::create(engine::main_window_owner& owner, DataModel& model,
     layout();
     engine_->enumerate_windows();
 
-    ShowWindow(dialog_, owner.settings().maximized() ? SW_SHOWMAXIMIZED : SW_SHOW);
+    if (!owner.starts_in_tray())
+        ShowWindow(dialog_, owner.settings().maximized() ? SW_SHOWMAXIMIZED : SW_SHOW);
     // A maximised start changes the size while the pages are not yet told of sizes.
     layout();
-    tray_ = std::make_unique<Tray>(dialog_, owner.program_icon(), model, *engine_, *scheduler_,
-                                   window_system_, *this);
+    tray_ = std::make_unique<Tray>(dialog_, owner.program_icon(), owner.tray_area(), model,
+                                   *engine_, *scheduler_, window_system_, *this);
+    // Without an icon nothing would lead back to the window: it waits on the taskbar instead.
+    if (owner.starts_in_tray() && !tray_->has_icon())
+        ShowWindow(dialog_, SW_SHOWMINNOACTIVE);
     opening_watch_ = std::make_unique<WindowOpeningWatch>(dialog_, WINDOW_OPENED_MESSAGE);
     initialised_ = true;
     select_tab(pages_.current_index());
@@ -191,7 +197,20 @@ bool MainWindow::ask_yes_no(const std::wstring& caption, const std::wstring& tex
 }
 
 void MainWindow::hide_main_window() {
-    ShowWindow(dialog_, SW_HIDE);
+    // Hidden without a tray icon, the window could not be brought back; minimised, the taskbar
+    // still holds it.
+    ShowWindow(dialog_, tray_ && tray_->has_icon() ? SW_HIDE : SW_MINIMIZE);
+}
+
+UINT MainWindow::bring_forward_message() {
+    static const UINT message = RegisterWindowMessageW(L"Hushcloak.BringForward");
+    return message;
+}
+
+void MainWindow::bring_forward() {
+    ShowWindow(dialog_, IsIconic(dialog_) ? SW_RESTORE : SW_SHOW);
+    SetForegroundWindow(dialog_);
+    refresh_current_page();
 }
 
 void MainWindow::stop_refresh_timer() {
@@ -220,7 +239,8 @@ INT_PTR CALLBACK MainWindow::dialog_procedure(HWND dialog, UINT message, WPARAM 
         return TRUE;
     case WM_CLOSE:
         // The program keeps running in the tray; only "E&xit" ends it.
-        ShowWindow(dialog, SW_HIDE);
+        if (MainWindow* window = attached_window(dialog))
+            window->hide_main_window();
         return FALSE;
     default:
         if (MainWindow* window = attached_window(dialog))
@@ -249,6 +269,12 @@ INT_PTR MainWindow::on_sizing(HWND dialog, WPARAM edge, LPARAM proposed_rect) {
 }
 
 void MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
+    if (tray_ && tray_->handle_message(message, wparam, lparam))
+        return;
+    if (message == bring_forward_message() && initialised_) {
+        bring_forward();
+        return;
+    }
     switch (message) {
     case WM_NOTIFY:
         on_notify(*reinterpret_cast<const NMHDR*>(lparam));
@@ -287,8 +313,6 @@ void MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
         owner_->shutdown(true);
         break;
     default:
-        if (tray_)
-            tray_->handle_message(message, wparam, lparam);
         break;
     }
 }
@@ -346,10 +370,13 @@ void MainWindow::on_command(WORD command) {
         show_about_box(dialog_);
         break;
     case ID_FILE_MINIMIZE_TO_TRAY:
-        ShowWindow(dialog_, SW_HIDE);
+        hide_main_window();
         break;
     case ID_HELP_CHECK_FOR_UPDATES:
         toggle_update_check(dialog_, owner_->settings());
+        break;
+    case ID_HELP_START_AT_SIGN_IN:
+        toggle_sign_in_start(dialog_, owner_->settings());
         break;
     case ID_EDIT_IGNORE_LIST:
         edit_ignore_list(*this, *model_);

@@ -36,6 +36,10 @@ public:
     virtual void save_changes() = 0;
     // The session is ending and the process with it: writes everything the exit would.
     virtual void save_for_session_end() = 0;
+    // Where the tray icon goes.
+    virtual notification_area& tray_area() { return system_notification_area(); }
+    // A start at sign-in: the main window stays in the tray.
+    virtual bool starts_in_tray() const { return false; }
 };
 
 } // namespace engine
@@ -63,8 +67,9 @@ public:
 
     // Builds the dialog at its saved placement with its pages (the hot keys page registers the
     // hot keys, a box for each one the system refuses), takes the first window snapshot and
-    // shows the dialog. With a journal, first takes back what an earlier run left hidden and
-    // keeps the journal from then on. False when the dialog cannot be created.
+    // shows the dialog, unless the owner starts in the tray and the tray icon is there. With a
+    // journal, first takes back what an earlier run left hidden and keeps the journal from then
+    // on. False when the dialog cannot be created.
     bool create(engine::main_window_owner& owner, DataModel& model,
                 HiddenWindowJournal* journal = nullptr);
     void destroy();
@@ -77,6 +82,8 @@ public:
     // A maximised window keeps the last normal rectangle; a minimised one changes nothing.
     void save_placement();
     HWND handle() const { return dialog_; }
+    // The message a second start of the program sends the first to bring its window forward.
+    static UINT bring_forward_message();
     WindowEngine& engine() { return *engine_; }
 
     // engine::engine_host
@@ -124,6 +131,7 @@ private:
     void on_shown_again();
     void on_window_opened();
     void on_dpi_changed(int dpi, const RECT& suggested);
+    void bring_forward();
 
     bool ask_about_hidden_windows(bool silent);
     void restore_placement();

@@ -1,7 +1,6 @@
 #include "app/tray_icon_win.h"
 
-#include <shellapi.h>
-
+#include <cwchar>
 #include <utility>
 
 namespace {
@@ -15,20 +14,36 @@ NOTIFYICONDATAW notification_data(HWND window) {
     return data;
 }
 
+class ShellNotificationArea final : public engine::notification_area {
+public:
+    bool notify(DWORD request, NOTIFYICONDATAW& data) override {
+        return Shell_NotifyIconW(request, &data) != FALSE;
+    }
+};
+
 } // namespace
 
-TrayIcon::TrayIcon(HWND window, HICON icon) : window_(window), icon_(icon) {
+engine::notification_area& system_notification_area() {
+    static ShellNotificationArea area;
+    return area;
+}
+
+TrayIcon::TrayIcon(HWND window, HICON icon, engine::notification_area& area)
+    : window_(window), icon_(icon), area_(&area) {
     add();
 }
 
 TrayIcon::TrayIcon(TrayIcon&& other) noexcept
-    : window_(std::exchange(other.window_, nullptr)), icon_(other.icon_) {}
+    : window_(std::exchange(other.window_, nullptr)), icon_(other.icon_), area_(other.area_),
+      shown_(std::exchange(other.shown_, false)) {}
 
 TrayIcon& TrayIcon::operator=(TrayIcon&& other) noexcept {
     if (this != &other) {
         remove();
         window_ = std::exchange(other.window_, nullptr);
         icon_ = other.icon_;
+        area_ = other.area_;
+        shown_ = std::exchange(other.shown_, false);
     }
     return *this;
 }
@@ -46,8 +61,9 @@ void TrayIcon::remove() {
         return;
     }
     NOTIFYICONDATAW data = notification_data(window_);
-    Shell_NotifyIconW(NIM_DELETE, &data);
+    area_->notify(NIM_DELETE, data);
     window_ = nullptr;
+    shown_ = false;
 }
 
 UINT TrayIcon::taskbar_created_message() {
@@ -57,8 +73,18 @@ UINT TrayIcon::taskbar_created_message() {
 
 bool TrayIcon::add() {
     NOTIFYICONDATAW data = notification_data(window_);
-    data.uFlags = NIF_MESSAGE | NIF_ICON;
+    // The fourth version hides the standard tool tip unless it is asked for.
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP;
     data.uCallbackMessage = CALLBACK_MESSAGE;
     data.hIcon = icon_;
-    return Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
+    wcsncpy(data.szTip, L"Hushcloak", sizeof(data.szTip) / sizeof(data.szTip[0]) - 1);
+    shown_ = area_->notify(NIM_ADD, data);
+    if (shown_) {
+        // Without it the shell reports raw mouse messages only, and the keyboard cannot
+        // choose the icon.
+        NOTIFYICONDATAW version = notification_data(window_);
+        version.uVersion = NOTIFYICON_VERSION_4;
+        area_->notify(NIM_SETVERSION, version);
+    }
+    return shown_;
 }

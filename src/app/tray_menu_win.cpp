@@ -68,17 +68,15 @@ void TrayMenu::fill(const TrayMenuContent& content) {
                   plain_entries(content.windows_to_show));
 }
 
-int TrayMenu::choose(HWND owner) {
+int TrayMenu::choose(HWND owner, POINT at) {
     const HMENU menu = popup();
     if (menu == nullptr) {
         return 0;
     }
     // Without the owner in front, the menu would not close when the user clicks elsewhere.
     SetForegroundWindow(owner);
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    const int chosen = static_cast<int>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON,
-                                                       cursor.x, cursor.y, 0, owner, nullptr));
+    const int chosen = static_cast<int>(
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr));
     // Lets the owner's thread pass through its queue once, which a menu opened from a tray
     // icon needs so that its next opening works.
     PostMessageW(owner, WM_NULL, 0, 0);

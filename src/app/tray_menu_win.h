@@ -22,9 +22,9 @@ public:
 
     // Replaces the items of every submenu with the entries of `content`.
     void fill(const TrayMenuContent& content);
-    // Opens the menu at the mouse cursor, owned by `owner`, and returns the identifier of the
-    // chosen item, 0 when the menu was closed without a choice.
-    int choose(HWND owner);
+    // Opens the menu at `at` (screen coordinates), owned by `owner`, and returns the identifier
+    // of the chosen item, 0 when the menu was closed without a choice.
+    int choose(HWND owner, POINT at);
 
     HMENU popup() const { return menu_.popup(); }
 

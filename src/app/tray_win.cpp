@@ -1,33 +1,56 @@
 #include "app/tray_win.h"
 
-Tray::Tray(HWND main_dialog, HICON icon, DataModel& model, WindowEngine& engine,
-           TimerScheduler& scheduler, engine::window_system& windows, engine::tray_host& host)
-    : main_dialog_(main_dialog), host_(host), icon_(main_dialog, icon),
-      commands_(model, engine, scheduler, windows, host) {}
+#include <windowsx.h>
 
-bool Tray::handle_message(UINT message, WPARAM, LPARAM lparam) {
+Tray::Tray(HWND main_dialog, HICON icon, engine::notification_area& area, DataModel& model,
+           WindowEngine& engine, TimerScheduler& scheduler, engine::window_system& windows,
+           engine::tray_host& host)
+    : main_dialog_(main_dialog), host_(host), icon_(main_dialog, icon, area),
+      commands_(model, engine, scheduler, windows, host) {
+    if (!icon_.shown())
+        SetTimer(main_dialog_, RETRY_TIMER_ID, RETRY_PERIOD_MILLISECONDS, nullptr);
+}
+
+Tray::~Tray() {
+    KillTimer(main_dialog_, RETRY_TIMER_ID);
+}
+
+bool Tray::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == TrayIcon::CALLBACK_MESSAGE) {
-        on_tray_notification(static_cast<UINT>(lparam));
+        on_tray_notification(LOWORD(lparam), {GET_X_LPARAM(wparam), GET_Y_LPARAM(wparam)});
         return true;
     }
-    if (message == TrayIcon::taskbar_created_message()) {
-        icon_.add_again();
+    if (message == TrayIcon::taskbar_created_message() ||
+        (message == WM_TIMER && wparam == RETRY_TIMER_ID)) {
+        add_icon();
         return true;
     }
     return false;
 }
 
-void Tray::on_tray_notification(UINT mouse_message) {
-    switch (mouse_message) {
+void Tray::remove_icon() {
+    KillTimer(main_dialog_, RETRY_TIMER_ID);
+    icon_.remove();
+}
+
+void Tray::add_icon() {
+    if (icon_.add_again())
+        KillTimer(main_dialog_, RETRY_TIMER_ID);
+    else
+        SetTimer(main_dialog_, RETRY_TIMER_ID, RETRY_PERIOD_MILLISECONDS, nullptr);
+}
+
+void Tray::on_tray_notification(UINT event, POINT anchor) {
+    switch (event) {
     case WM_MOUSEMOVE:
         commands_.on_pointer_over_icon();
         break;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
+    case NIN_SELECT:
+    case NIN_KEYSELECT:
         show_main_window();
         break;
-    case WM_RBUTTONDOWN:
-        run_tray_menu();
+    case WM_CONTEXTMENU:
+        run_tray_menu(anchor);
         break;
     default:
         break;
@@ -57,7 +80,7 @@ BOOL CALLBACK find_modal_window(HWND window, LPARAM found) {
 
 } // namespace
 
-void Tray::run_tray_menu() {
+void Tray::run_tray_menu(POINT anchor) {
     // A modal editor works on a copy of what the menu could change meanwhile (a timer switched
     // from the menu would be switched back by the editor's OK), so while one is open the menu
     // is refused and the editor brought forward instead.
@@ -70,8 +93,8 @@ void Tray::run_tray_menu() {
         }
         return;
     }
-    commands_.run_menu([this](const TrayMenuContent& content) {
+    commands_.run_menu([this, anchor](const TrayMenuContent& content) {
         menu_.fill(content);
-        return menu_.choose(main_dialog_);
+        return menu_.choose(main_dialog_, anchor);
     });
 }

@@ -145,3 +145,12 @@ void Settings::set_maximized(bool flag) {
 void Settings::set_check_updates(bool flag) {
     value(L"options", nullptr, L"check_updates").set_bool(flag);
 }
+
+std::optional<bool> Settings::start_at_sign_in() const {
+    const auto* stored = find_value(L"options", nullptr, L"start_at_sign_in");
+    return stored != nullptr ? std::optional<bool>(stored->get_bool()) : std::nullopt;
+}
+
+void Settings::set_start_at_sign_in(bool flag) {
+    value(L"options", nullptr, L"start_at_sign_in").set_bool(flag);
+}

@@ -3,6 +3,7 @@
 #include "storage/config_file.h"
 #include "storage/screen_size.h"
 
+#include <optional>
 #include <string>
 
 // settings.xml: where the main window was, how large, whether maximized, and whether the
@@ -29,6 +30,8 @@ public:
     int size_y() const;
     bool maximized() const;
     bool check_updates() const;
+    // Whether the program starts at sign-in; none in a file that an older build wrote.
+    std::optional<bool> start_at_sign_in() const;
 
     void set_position_x(int x);
     void set_position_y(int y);
@@ -36,6 +39,7 @@ public:
     void set_size_y(int height);
     void set_maximized(bool flag);
     void set_check_updates(bool flag);
+    void set_start_at_sign_in(bool flag);
 
     // The window size used when the file has none: 640 by 800, or on a screen smaller than
     // that four fifths of the screen, but never below 400.

@@ -12,6 +12,7 @@
 
 #include <filesystem>
 
+#include <functional>
 #include <string>
 
 namespace {
@@ -28,6 +29,16 @@ bool notify_icon(DWORD request, HWND window) {
     return Shell_NotifyIconW(request, &data) != FALSE;
 }
 
+// The shell's notification area, which refuses the icon while `refusing`, as it does before
+// the taskbar is up.
+struct RefusingArea final : engine::notification_area {
+    bool notify(DWORD request, NOTIFYICONDATAW& data) override {
+        return !(request == NIM_ADD && refusing) &&
+               system_notification_area().notify(request, data);
+    }
+    bool refusing = false;
+};
+
 // The program around the main window, which never agrees to exit.
 struct SettingsOnlyOwner final : engine::main_window_owner {
     HICON program_icon() const override { return nullptr; }
@@ -35,8 +46,12 @@ struct SettingsOnlyOwner final : engine::main_window_owner {
     bool shutdown(bool) override { return false; }
     void save_changes() override {}
     void save_for_session_end() override {}
+    engine::notification_area& tray_area() override { return area; }
+    bool starts_in_tray() const override { return in_tray; }
 
     Settings loaded{[] { return ScreenSize{1280, 1024}; }};
+    RefusingArea area;
+    bool in_tray = false;
 };
 
 // The real main window of that program, its settings in a folder of their own.
@@ -51,16 +66,39 @@ struct MainWindowTest : testing::Test {
     MainWindow window;
 };
 
-// Regression: a taskbar re-created after Explorer crashed had lost the icon for good, and with
-// the main window hidden the user had no way back.
-TEST_F(MainWindowTest, ARecreatedTaskbarGetsTheTrayIconBack) {
-    ASSERT_TRUE(notify_icon(NIM_DELETE, window.handle()));
-    ASSERT_FALSE(notify_icon(NIM_MODIFY, window.handle()));
+void serve_messages_until(const std::function<bool()>& done) {
+    for (const ULONGLONG deadline = GetTickCount64() + 30000;
+         !done() && GetTickCount64() < deadline;) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+        for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageW(&message);
+    }
+}
 
+// Regressions: started at sign-in before the taskbar was up, the program stayed hidden without
+// an icon; a taskbar re-created after Explorer crashed had lost the icon for good. Either way,
+// with the main window hidden the user had no way back.
+TEST(TrayIcon, ARefusedIconIsOfferedAgainARecreatedTaskbarGetsItBackAndTillThenNothingHides) {
+    TemporaryFolder folder;
+    SettingsOnlyOwner owner;
+    owner.loaded.load(folder.file(L"settings.xml"));
+    owner.area.refusing = owner.in_tray = true;
+    DataModel model;
+    MainWindow window;
+    ASSERT_TRUE(window.create(owner, model));
+    EXPECT_TRUE(IsWindowVisible(window.handle()) && IsIconic(window.handle()));
+    SendMessageW(window.handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindowVisible(window.handle()));
+
+    owner.area.refusing = false;
+    serve_messages_until([&] { return notify_icon(NIM_MODIFY, window.handle()); });
+    SendMessageW(window.handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(window.handle()));
+
+    ASSERT_TRUE(notify_icon(NIM_DELETE, window.handle()));
     DWORD_PTR result = 0;
     SendMessageTimeoutW(HWND_BROADCAST, TrayIcon::taskbar_created_message(), 0, 0, SMTO_ABORTIFHUNG,
                         5000, &result);
-
     EXPECT_TRUE(notify_icon(NIM_MODIFY, window.handle()));
 }
 

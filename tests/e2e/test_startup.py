@@ -1,7 +1,9 @@
 """Start-up and the main window: the first start's folder, files and log, a second instance,
-damaged files set aside in a data folder on a share, the saved placement and minimum size,
-closing to the tray, and hot keys the system refuses."""
+damaged files set aside in a data folder on a share, the start at sign-in, the saved
+placement and minimum size, closing to the tray, hot keys the system refuses, and the
+installer."""
 
+import os
 import pathlib
 import re
 import unittest
@@ -13,6 +15,16 @@ LIST_FILES = ("ignore_list.xml", "groups.xml", "hotkeys.xml", "timers.xml")
 ERROR = "Hot Key Error"
 ON_SHARE = "\\\\hushcloak/roaming/Hushcloak/"
 WM_SYSCOMMAND, SC_RESTORE = 0x112, 0xF120
+WM_COMMAND, MINIMIZE_TO_TRAY, START_AT_SIGN_IN = 0x111, 40010, 40050
+
+
+def windows_path(linux_path):
+    """The path under which a program in the test prefix sees a Linux path."""
+    path = pathlib.Path(linux_path).resolve()
+    drive_c = (pathlib.Path(os.environ["WINEPREFIX"]) / "drive_c").resolve()
+    if path.is_relative_to(drive_c):
+        return "C:\\" + "\\".join(path.relative_to(drive_c).parts)
+    return "Z:" + str(path).replace("/", "\\")
 
 
 def first_start_log():
@@ -63,10 +75,18 @@ class StartUp(driver.WineTestCase):
         self.assertEqual(lines, first_start_log())
         self.assertFalse(any((driver.data_folder() / name).exists() for name in LIST_FILES))
         written = (driver.data_folder() / "log.xml").stat().st_mtime_ns
+        driver.post_command(MAIN, MINIMIZE_TO_TRAY)
+        driver.wait_for_no_window(MAIN)
         second = self.start_hushcloak()
         self.assertEqual(second.wait(), 0)
         self.assertEqual((driver.data_folder() / "log.xml").stat().st_mtime_ns, written)
         self.assertTrue(first.running)
+        driver.wait_for_window(MAIN)
+        driver.post_command(MAIN, START_AT_SIGN_IN)
+        driver.wait_until(lambda: 'start_at_sign_in="true"' in driver.read_data_file(
+            "settings.xml"), "the option saved")
+        exe = windows_path(driver.setting("HUSHCLOAK_EXE"))
+        self.assertEqual(driver.run_entry(), f'"{exe}" /tray')
         post_quit()
         self.assertEqual(first.wait(), 0)
         self.assertEqual(sorted(path.name for path in driver.data_folder().iterdir()),
@@ -78,7 +98,8 @@ class StartUp(driver.WineTestCase):
                    "timers.xml": (folder / "timers.xml").read_bytes()[:30]}
         for name, data in damaged.items():
             (folder / name).write_bytes(data)
-        self.start_hushcloak()
+        # The start at sign-in, which leaves the window in the tray.
+        self.start_hushcloak("/TRAY")
         # A Wine program started while this one looks up its folder on the share can hang, so
         # the first look at the windows waits for the log that ends the start-up.
         driver.wait_until(lambda: "Ignore list loaded successfully." in (log_lines() or []),
@@ -88,6 +109,15 @@ class StartUp(driver.WineTestCase):
             self.assertIn(f"{ON_SHARE}{name}.unreadable", driver.window_texts("Files Set Aside"))
             self.assertEqual((folder / f"{name}.unreadable").read_bytes(), data)
             self.assertIn(f"Unreadable file kept as: {ON_SHARE}{name}.unreadable", log_lines())
+        driver.click_button("Files Set Aside", "OK")
+        driver.wait_for_window("Wine System Tray")
+        self.assertIsNone(driver.find_window(MAIN))
+        self.assertEqual(self.start_hushcloak("/tray").wait(), 0)
+        driver.probe("post", MAIN, str(WM_COMMAND), str(START_AT_SIGN_IN), "0")
+        driver.wait_until(lambda: driver.run_entry() is None, "the Run entry removed")
+        self.assertIsNone(driver.find_window(MAIN))
+        self.assertEqual(self.start_hushcloak("/other").wait(), 0)
+        driver.wait_for_window(MAIN)
 
     def test_placement_minimum_size_and_closing_to_the_tray(self):
         # Saved on a monitor that is gone; maximised, the pages fill the screen at once.
@@ -149,6 +179,30 @@ class StartUp(driver.WineTestCase):
         self.assertTrue(peer.visible("Second"))
         driver.press_keys(free.xdotool, window_title="Second")
         driver.wait_until(lambda: not peer.visible("Second"), "the free key to work")
+
+    def test_install_start_at_sign_in_and_uninstall(self):
+        """A silent installation, the installed program started as sign-in starts it, and a
+        silent uninstallation that keeps the data folder."""
+        roaming = pathlib.Path(driver.setting("HUSHCLOAK_APPDATA_DIR"))
+        folder = roaming.parent / "Local" / "Programs" / "Hushcloak"
+        shortcut = roaming / "Microsoft" / "Windows" / "Start Menu" / "Programs" / "Hushcloak.lnk"
+        setup = driver.run_wine(driver.setting("HUSHCLOAK_INSTALLER"), "/S", "/SIGNIN")
+        self.assertEqual(setup.returncode, 0)
+        self.assertTrue((folder / "README.md").is_file() and shortcut.is_file())
+        exe = windows_path(folder / "hushcloak.exe")
+        self.assertEqual(driver.run_entry(), f'"{exe}" /tray')
+
+        program = self.start_hushcloak("/tray", program=str(folder / "hushcloak.exe"))
+        driver.wait_for_window("Wine System Tray")
+        self.assertIsNone(driver.find_window(MAIN))
+        driver.probe("quit", "hushcloak.exe")
+        self.assertEqual(program.wait(), 0)
+
+        removal = driver.run_wine(str(folder / "uninstall.exe"), "/S", f"_?={windows_path(folder)}")
+        self.assertEqual(removal.returncode, 0)
+        self.assertFalse((folder / "hushcloak.exe").exists() or shortcut.exists())
+        self.assertIsNone(driver.run_entry())
+        self.assertTrue((driver.data_folder() / "settings.xml").is_file())
 
 
 if __name__ == "__main__":

@@ -8,8 +8,9 @@ from data_files import MAIN, STARTS_WITH, Pattern, clock_timer, prepare
 # Without a taskbar, Wine shows the notification area as a window of its own; the test keeps it
 # out of the program's lists, as a user would, so that hiding everything leaves it alone.
 TRAY = "Wine System Tray"
-CALLBACK_MESSAGE, WM_RBUTTONDOWN, WM_KEYDOWN, WM_CHAR = 9321, 0x204, 0x100, 0x102
-WM_LBUTTONDOWN, WM_LBUTTONUP = 0x201, 0x202
+CALLBACK_MESSAGE, WM_KEYDOWN, WM_CHAR = 9321, 0x100, 0x102
+# The icon's events as the shell reports the keyboard's: the menu key, Enter.
+WM_CONTEXTMENU, NIN_KEYSELECT = 0x7B, 0x401
 VK_RETURN, VK_RIGHT, VK_DOWN = 13, 39, 40
 # The menu's items as the keyboard reaches them (separators are skipped).
 TIMERS, HIDE_WINDOW, SHOW_ALL, HIDE_ALL = 3, 4, 6, 7
@@ -25,14 +26,21 @@ def post(message, wparam, lparam=0):
     driver.probe("post", MAIN, str(message), str(wparam), str(lparam))
 
 
-def choose(item, *then):
-    """Right-clicks the icon, as the notification area reports it, and picks an item with keys.
-    While the main window is in the tray, the display's keyboard focus stays with another
+def icon_event(event):
+    """What the shell sends when the keyboard reaches the icon, which Wine's tray cannot do."""
+    x, y, _ = driver.spot(TRAY, "control", "")
+    post(CALLBACK_MESSAGE, y << 16 | x, CALLBACK_MESSAGE << 16 | event)
+
+
+def choose(item, *then, keyboard=False):
+    """Opens the menu with a right click on the icon (or the menu key) and picks an item with
+    keys. While the main window is in the tray, the display's keyboard focus stays with another
     program, so the keys go to the menu's thread as the system would queue them."""
-    x, y, _ = driver.spot(TRAY, "client")
-    driver.xdotool("mousemove", str(x), str(y))
-    post(CALLBACK_MESSAGE, CALLBACK_MESSAGE, WM_RBUTTONDOWN)
-    driver.wait_until(menu_is_open, "the tray menu to open")
+    if keyboard:
+        icon_event(WM_CONTEXTMENU)
+        driver.wait_until(menu_is_open, "the tray menu to open")
+    else:
+        driver.click_until(menu_is_open, "the tray menu to open", TRAY, "control", "", button="3")
     for key in [VK_DOWN] * item + list(then):
         if isinstance(key, tuple):
             post(*key)
@@ -50,6 +58,9 @@ class TrayMenu(driver.WineTestCase):
         program = self.start_hushcloak()
         driver.wait_for_window(MAIN)
         driver.wait_for_window(TRAY)
+        x, y, _ = driver.spot(TRAY, "control", "")
+        driver.xdotool("mousemove", str(x), str(y + 1), "mousemove", str(x), str(y))
+        driver.wait_until(lambda: driver.probe("tips")[1].split() == ["Hushcloak"], "the tip")
         peer.open("Tray peer opened later")
         # "Hide Window" lists the windows of the moment, the one on top first.
         choose(HIDE_WINDOW, VK_RIGHT, VK_RETURN)
@@ -59,7 +70,7 @@ class TrayMenu(driver.WineTestCase):
 
         peer.open("Tray notes")
         peer.do("hide", peer.open("Tray peer hidden by its own program"))
-        choose(HIDE_ALL, VK_RETURN)
+        choose(HIDE_ALL, VK_RETURN, keyboard=True)
         driver.wait_until(lambda: not peer.visible("Tray peer first"), "every window hidden")
         driver.wait_for_no_window(MAIN)
         self.assertTrue(peer.visible("Tray notes"))
@@ -71,8 +82,7 @@ class TrayMenu(driver.WineTestCase):
         self.assertFalse(peer.visible("Tray peer hidden by its own program"))
         self.assertIsNone(driver.find_window(MAIN))
 
-        post(CALLBACK_MESSAGE, CALLBACK_MESSAGE, WM_LBUTTONDOWN)
-        post(CALLBACK_MESSAGE, CALLBACK_MESSAGE, WM_LBUTTONUP)
+        icon_event(NIN_KEYSELECT)
         driver.wait_for_window(MAIN)
         # The timers page's button follows a switch from the menu. While an editor is open the
         # menu is refused, lest the editor's copy undo its switch, and the editor comes forward.
@@ -85,10 +95,14 @@ class TrayMenu(driver.WineTestCase):
         driver.click(MAIN, "control", "Edit")
         driver.wait_for_window(EDITOR)
         driver.activate("Tray notes")
-        post(CALLBACK_MESSAGE, CALLBACK_MESSAGE, WM_RBUTTONDOWN)
+        icon_event(WM_CONTEXTMENU)
         driver.wait_until(lambda: driver.foreground_title() == EDITOR, "the editor in front")
         self.assertFalse(menu_is_open())
         driver.click_button(EDITOR, "Cancel")
+        driver.post_command(MAIN, 40010)
+        driver.wait_for_no_window(MAIN)
+        driver.click_until(lambda: driver.find_window(MAIN), "a click to show it", TRAY, "control",
+                           "")
         choose(0, (WM_CHAR, ord("x")))
         self.assertEqual(program.wait(), 0)
         # The notification area closes once its last icon is gone.

@@ -85,17 +85,26 @@ def wait_until(condition, description, timeout=TIMEOUT):
 
 
 def run_wine(program, *arguments, timeout=TIMEOUT):
-    """Runs a Windows console program to its end and returns the completed process."""
-    try:
-        return subprocess.run(
-            ["wine", program, *arguments],
-            stdin=subprocess.DEVNULL,
-            capture_output=True,
-            timeout=timeout,
-            check=False,
-        )
-    except subprocess.TimeoutExpired as error:
-        raise DriverError(f"{pathlib.Path(program).name} {' '.join(arguments)} hung") from error
+    """Runs a Windows console program to its end and returns the completed process.
+
+    Its output goes to files, not pipes: the first program of a session starts Wine's desktop
+    process, which inherits the program's output and outlives it, so a pipe would stay open."""
+    with tempfile.TemporaryFile() as output, tempfile.TemporaryFile() as errors:
+        try:
+            completed = subprocess.run(
+                ["wine", program, *arguments],
+                stdin=subprocess.DEVNULL,
+                stdout=output,
+                stderr=errors,
+                timeout=timeout,
+                check=False,
+            )
+        except subprocess.TimeoutExpired as error:
+            raise DriverError(f"{pathlib.Path(program).name} {' '.join(arguments)} hung") from error
+        output.seek(0)
+        errors.seek(0)
+        return subprocess.CompletedProcess(completed.args, completed.returncode, output.read(),
+                                           errors.read())
 
 
 def probe(*arguments):
@@ -237,13 +246,13 @@ def spot(title, kind, text=None, timeout=TIMEOUT):
     return int(found[0]), int(found[1]), found[2:] == ["selected"]
 
 
-def click(title, kind, text=None, modifiers=None):
+def click(title, kind, text=None, modifiers=None, button="1"):
     """Clicks the middle of what spot() finds, with the real mouse."""
     x, y, _ = spot(title, kind, text)
     xdotool("mousemove", str(x), str(y))
     if modifiers:
         xdotool("keydown", modifiers)
-    xdotool("click", "1")
+    xdotool("click", button)
     if modifiers:
         xdotool("keyup", modifiers)
 
@@ -262,6 +271,23 @@ def select(title, kind, text, modifiers=None):
         return False
 
     wait_until(selected, f'{kind} "{text}" to be selected in "{title}"')
+
+
+def click_until(condition, description, title, kind, text=None, button="1"):
+    """Clicks what spot() finds until condition() holds: a click that Wine loses on a busy
+    machine is made again after CLICK_AGAIN_SECONDS."""
+    last_click = None
+
+    def done():
+        nonlocal last_click
+        if condition():
+            return True
+        if last_click is None or time.monotonic() - last_click > CLICK_AGAIN_SECONDS:
+            click(title, kind, text, button=button)
+            last_click = time.monotonic()
+        return False
+
+    wait_until(done, description)
 
 
 def local_time():
@@ -501,10 +527,20 @@ class Peer(WineProcess):
 
 
 class Hushcloak(WineProcess):
-    """The real hushcloak.exe of this build."""
+    """The real hushcloak.exe of this build, or another copy of it."""
 
-    def __init__(self, output):
-        super().__init__(setting("HUSHCLOAK_EXE"), output=output)
+    def __init__(self, output, *arguments, program=None):
+        super().__init__(program or setting("HUSHCLOAK_EXE"), *arguments, output=output)
+
+
+RUN_KEY = "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"
+
+
+def run_entry():
+    """The command of the per-user Run entry "Hushcloak" in the test prefix, or None."""
+    result = run_wine("reg", "query", RUN_KEY, "/v", "Hushcloak")
+    found = re.search(r"Hushcloak\s+REG_SZ\s+(.*\S)", result.stdout.decode("utf-8", "replace"))
+    return found.group(1) if result.returncode == 0 and found else None
 
 
 def output_root():
@@ -550,8 +586,8 @@ class WineTestCase(unittest.TestCase):
         self.addCleanup(peer.kill)
         return peer
 
-    def start_hushcloak(self):
-        program = Hushcloak(output=self._output_file("hushcloak"))
+    def start_hushcloak(self, *arguments, program=None):
+        program = Hushcloak(self._output_file("hushcloak"), *arguments, program=program)
         self.addCleanup(program.kill)
         return program
 

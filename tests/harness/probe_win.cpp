@@ -3,6 +3,7 @@
 //   probe.exe list            one line per top-level window, fields separated by tabs:
 //                             HANDLE PROCESS-ID VISIBLE SHOWCMD CLASS TITLE
 //   probe.exe texts TITLE     the texts of the child windows of the top-level window TITLE
+//   probe.exe tips            the text of every tool tip shown on the screen, one a line
 //   probe.exe quit IMAGE      posts WM_QUIT to every thread of the processes running IMAGE
 //                             (hushcloak.exe), as another program would to end their loops
 //   probe.exe click TITLE CAPTION
@@ -121,6 +122,16 @@ int texts(const std::wstring& title) {
     }
     for (HWND child : child_windows(window)) {
         say(harness::control_text(child));
+    }
+    return 0;
+}
+
+// A tool tip's window text is the tip it shows, which only the window itself can tell.
+int tips() {
+    for (HWND window : top_level_windows()) {
+        if (IsWindowVisible(window) && harness::class_name(window) == TOOLTIPS_CLASSW) {
+            say(harness::control_text(window));
+        }
     }
     return 0;
 }
@@ -430,6 +441,9 @@ int wmain(int argc, wchar_t** argv) {
     if (arguments.size() == 1 && arguments[0] == L"list") {
         return list();
     }
+    if (arguments.size() == 1 && arguments[0] == L"tips") {
+        return tips();
+    }
     if (arguments.size() == 2 && arguments[0] == L"texts") {
         return texts(arguments[1]);
     }
@@ -456,8 +470,8 @@ int wmain(int argc, wchar_t** argv) {
     if ((arguments.size() == 3 || arguments.size() == 4) && arguments[0] == L"where") {
         return where(arguments);
     }
-    std::wcerr
-        << L"usage: probe.exe list | texts TITLE | click TITLE CAPTION | command TITLE ID"
-           L" | post TITLE MESSAGE WPARAM LPARAM | foreground | time | where TITLE KIND [TEXT]\n";
+    std::wcerr << L"usage: probe.exe list | texts TITLE | click TITLE CAPTION | command TITLE ID"
+                  L" | tips | post TITLE MESSAGE WPARAM LPARAM | foreground | time | where TITLE "
+                  L"KIND [TEXT]\n";
     return 2;
 }

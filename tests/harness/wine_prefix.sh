@@ -6,8 +6,9 @@ set -euo pipefail
 export WINEPREFIX=${1:?prefix folder}
 dpi=${2:-96}
 export WINEDEBUG=-all
-# No Mono or Gecko installer prompts.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko installer prompts, and no menu entries on the host for the shortcuts that
+# the installer's tests make.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 mkdir -p "$WINEPREFIX"
 wineboot -i </dev/null
