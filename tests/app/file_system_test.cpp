@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <tuple>
 
 namespace {
@@ -40,19 +39,13 @@ TEST(DataFiles, AreReplacedWholeReadUnchangedAndLoggedInFullInFoldersOfAnyScript
         ASSERT_TRUE(read_file(buffer, log, 100));
         EXPECT_EQ(std::string(buffer.data.begin(), buffer.data.end()),
                   "[" + std::string(user.size(), '?') + "\\caf\xE9?] %s\r\nend\r\n");
-    }
-}
 
-// A file over the caller's limit is refused before anything is read or set aside for it, even
-// one of the largest size the buffer could count; the file is sparse and takes no room on disk.
-TEST(DataFiles, OverTheCallersLimitAreRefusedUnread) {
-    TemporaryFolder folder;
-    const std::wstring path = folder.file(L"groups.xml");
-    std::ofstream(path_of(path)).close();
-    std::filesystem::resize_file(path_of(path), std::uint64_t{0xFFFFFFFF});
-    FileBuffer buffer;
-    EXPECT_FALSE(read_file(buffer, path, 4 << 20));
-    EXPECT_EQ(diagnostic_messages().back(), L"Unable to load file: " + path + L".");
+        // Over the caller's limit a file is refused before anything is read or set aside for
+        // it, even one of the largest size the buffer could count (sparse: it takes no room).
+        std::filesystem::resize_file(path_of(path), std::uint64_t{0xFFFFFFFF});
+        EXPECT_FALSE(read_file(buffer, path, 4 << 20));
+        EXPECT_EQ(diagnostic_messages().back(), L"Unable to load file: " + path + L".");
+    }
 }
 
 // Shares and verbatim paths keep their prefixes; every other path has forward slashes only.

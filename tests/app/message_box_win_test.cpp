@@ -37,8 +37,7 @@ RECT where_box_opens(HWND owner) {
         opened_at = rect_of(box);
         user::click(box, IDOK);
     });
-    warning_box(owner, box_caption, L"Where does this box open?");
-    EXPECT_TRUE(script.finished());
+    script.run([&] { warning_box(owner, box_caption, L"Where does this box open?"); });
     return opened_at;
 }
 
@@ -52,11 +51,7 @@ TEST(MessageBoxes, OpenCentredOnTheirOwnerFromEveryThreadOrOnTheScreenWhenTheOwn
         from_update_thread = where_box_opens(owner.get());
         done = true;
     });
-    while (!done) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
-        for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);)
-            DispatchMessageW(&message);
-    }
+    serve_messages_until([&] { return done.load(); });
     update_thread.join();
     expect_centred_on(from_update_thread, rect_of(owner.get()));
 

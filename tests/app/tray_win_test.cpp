@@ -3,6 +3,7 @@
 #include "harness/temporary_folder.h"
 #include "model/data_model.h"
 #include "storage/settings.h"
+#include "ui/modal_script_win.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,6 @@
 
 #include <filesystem>
 
-#include <functional>
 #include <string>
 
 namespace {
@@ -29,34 +29,29 @@ bool notify_icon(DWORD request, HWND window) {
     return Shell_NotifyIconW(request, &data) != FALSE;
 }
 
-// The shell's notification area, which refuses the icon while `refusing`, as it does before
-// the taskbar is up.
-struct RefusingArea final : engine::notification_area {
+// The program around the main window, which never agrees to exit, and the shell's notification
+// area, which refuses the icon while `refusing`, as it does before the taskbar is up.
+struct SettingsOnlyOwner final : engine::main_window_owner, engine::notification_area {
     bool notify(DWORD request, NOTIFYICONDATAW& data) override {
         return !(request == NIM_ADD && refusing) &&
                system_notification_area().notify(request, data);
     }
-    bool refusing = false;
-};
-
-// The program around the main window, which never agrees to exit.
-struct SettingsOnlyOwner final : engine::main_window_owner {
     HICON program_icon() const override { return nullptr; }
     Settings& settings() override { return loaded; }
     bool shutdown(bool) override { return false; }
     void save_changes() override {}
     void save_for_session_end() override {}
-    engine::notification_area& tray_area() override { return area; }
+    engine::notification_area& tray_area() override { return *this; }
     bool starts_in_tray() const override { return in_tray; }
 
     Settings loaded{[] { return ScreenSize{1280, 1024}; }};
-    RefusingArea area;
+    bool refusing = false;
     bool in_tray = false;
 };
 
 // The real main window of that program, its settings in a folder of their own.
 struct MainWindowTest : testing::Test {
-    void SetUp() override {
+    void create() {
         owner.loaded.load(folder.file(L"settings.xml"));
         ASSERT_TRUE(window.create(owner, model));
     }
@@ -66,31 +61,17 @@ struct MainWindowTest : testing::Test {
     MainWindow window;
 };
 
-void serve_messages_until(const std::function<bool()>& done) {
-    for (const ULONGLONG deadline = GetTickCount64() + 30000;
-         !done() && GetTickCount64() < deadline;) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
-        for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);)
-            DispatchMessageW(&message);
-    }
-}
-
-// Regressions: started at sign-in before the taskbar was up, the program stayed hidden without
-// an icon; a taskbar re-created after Explorer crashed had lost the icon for good. Either way,
-// with the main window hidden the user had no way back.
-TEST(TrayIcon, ARefusedIconIsOfferedAgainARecreatedTaskbarGetsItBackAndTillThenNothingHides) {
-    TemporaryFolder folder;
-    SettingsOnlyOwner owner;
-    owner.loaded.load(folder.file(L"settings.xml"));
-    owner.area.refusing = owner.in_tray = true;
-    DataModel model;
-    MainWindow window;
-    ASSERT_TRUE(window.create(owner, model));
+// Regressions: started at sign-in before the taskbar was up, or after Explorer crashed and
+// re-created the taskbar, the program had no icon, and with the main window hidden no way back.
+TEST_F(MainWindowTest,
+       ARefusedTrayIconIsOfferedAgainARecreatedTaskbarGetsItBackAndTillThenNothingHides) {
+    owner.refusing = owner.in_tray = true;
+    create();
     EXPECT_TRUE(IsWindowVisible(window.handle()) && IsIconic(window.handle()));
     SendMessageW(window.handle(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(IsWindowVisible(window.handle()));
 
-    owner.area.refusing = false;
+    owner.refusing = false;
     serve_messages_until([&] { return notify_icon(NIM_MODIFY, window.handle()); });
     SendMessageW(window.handle(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindowVisible(window.handle()));
@@ -105,6 +86,7 @@ TEST(TrayIcon, ARefusedIconIsOfferedAgainARecreatedTaskbarGetsItBackAndTillThenN
 // A drag sends a size at every step; settings.xml is written once the drag ends, and when the
 // window is maximised or restored.
 TEST_F(MainWindowTest, PlacementIsSavedWhenADragEndsAndAtMaximiseOrRestoreButNotAtEachStep) {
+    create();
     const auto written = [&] {
         return std::filesystem::remove(path_of(folder.file(L"settings.xml")));
     };

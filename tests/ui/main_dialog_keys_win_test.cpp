@@ -4,11 +4,6 @@
 
 namespace {
 
-constexpr int VISIBLE = 0;
-constexpr int HIDDEN = 1;
-constexpr int GROUPS = 2;
-constexpr int TIMERS = 4;
-
 // The pages in the main dialog, worked with real key presses.
 class MainDialogKeys : public PageTest {
 protected:
@@ -31,15 +26,8 @@ protected:
             }
         }));
     }
-    RECT row_on_screen(int page, int row) const {
-        RECT rect{};
-        ListView_GetItemRect(list(page), row, &rect, LVIR_BOUNDS);
-        MapWindowPoints(list(page), nullptr, reinterpret_cast<POINT*>(&rect), 2);
-        return rect;
-    }
 
-    WindowHandle notes = 0;
-    WindowHandle browser = 0;
+    WindowHandle notes = 0, browser = 0;
 };
 
 TEST_F(MainDialogKeys, TabsCtrlTabEnterMnemonicsAndTheMenuKeysWorkThePages) {
@@ -73,7 +61,10 @@ TEST_F(MainDialogKeys, TabsCtrlTabEnterMnemonicsAndTheMenuKeysWorkThePages) {
     ListView_SetItemState(list(VISIBLE), 0, LVIS_FOCUSED, LVIS_FOCUSED);
     const auto shift_f10 = [this] { press({VK_SHIFT, VK_F10}); };
     EXPECT_EQ(choose_from_menu_of(shift_f10, -1).front(), L"Hide Windows");
-    EXPECT_EQ(menu_rect.top, row_on_screen(VISIBLE, 0).bottom);
+    RECT row{};
+    ListView_GetItemRect(list(VISIBLE), 0, &row, LVIR_BOUNDS);
+    MapWindowPoints(list(VISIBLE), nullptr, reinterpret_cast<POINT*>(&row), 2);
+    EXPECT_EQ(menu_rect.top, row.bottom);
     host.pages.switch_to_tab(GROUPS);
     EXPECT_EQ(choose_from_menu_of([this] { press({VK_APPS}); }, -1).front(), L"&Edit Group");
 

@@ -40,12 +40,13 @@ struct user {
         }
         return texts;
     }
-
-private:
+    // What a control tells its dialog of a change.
     static void tell(HWND dialog, int id, WORD code) {
         SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, code),
                      reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
     }
+
+private:
     static std::wstring entry(HWND dialog, int id, LRESULT index, UINT text_message) {
         wchar_t text[1024] = {};
         SendDlgItemMessageW(dialog, id, text_message, static_cast<WPARAM>(index),
@@ -54,11 +55,19 @@ private:
     }
 };
 
-// Works the modal windows the code under test opens, from inside their modal loops: a thread
-// timer runs each step on the shown window of this thread with the step's caption. Steps post
-// their clicks, so a dialog a click opens is running before the next step starts. 20 seconds
-// after the last step was added every window the thread shows is closed, one that no step
-// expects too, so a failing test ends.
+// Serves this thread's messages until `done` (30 seconds at most).
+inline void serve_messages_until(const std::function<bool()>& done) {
+    for (const ULONGLONG deadline = GetTickCount64() + 30000;
+         !done() && GetTickCount64() < deadline;) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+        for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageW(&message);
+    }
+}
+
+// Works the modal windows the code under test opens, from inside their modal loops: a timer runs
+// each step on this thread's shown window of the step's caption; steps post their clicks. 20 s
+// after the last step was added every window the thread shows is closed, so a failing test ends.
 class ModalScript {
 public:
     using Action = std::function<void(HWND window)>;
@@ -89,10 +98,8 @@ public:
         running_ = true;
         open();
         running_ = false;
-        EXPECT_TRUE(finished()) << steps_.size() << " steps not run";
+        EXPECT_TRUE(steps_.empty() && !timed_out_) << steps_.size() << " steps not run";
     }
-
-    bool finished() const { return steps_.empty() && !timed_out_; }
 
 private:
     static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {

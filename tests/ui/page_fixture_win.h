@@ -107,6 +107,8 @@ private:
 // The five pages in a main dialog over fake foreign windows, and the ways a user works them.
 class PageTest : public ::testing::Test {
 protected:
+    enum PageIndex { VISIBLE, HIDDEN, GROUPS, HOT_KEYS, TIMERS };
+
     // Takes a snapshot of the fake windows and builds the pages on it.
     void create_pages() {
         host.window_engine().enumerate_windows();
@@ -129,8 +131,9 @@ protected:
     HWND control(int page, int id) const { return GetDlgItem(page_window(page), id); }
     HWND list(int page) const { return control(page, list_id(page)); }
     static int list_id(int page) {
-        return page < 2 ? IDC_WINDOW_LIST
-                        : std::vector{IDC_GROUP_LIST, IDC_HOT_KEY_LIST, IDC_TIMER_LIST}[page - 2];
+        return page <= HIDDEN
+                   ? IDC_WINDOW_LIST
+                   : std::vector{IDC_GROUP_LIST, IDC_HOT_KEY_LIST, IDC_TIMER_LIST}[page - 2];
     }
     void click(int page, int button) const { SendMessageW(control(page, button), BM_CLICK, 0, 0); }
     bool enabled(int page, int button) const { return IsWindowEnabled(control(page, button)); }
