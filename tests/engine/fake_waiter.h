@@ -14,10 +14,7 @@ public:
     std::vector<std::function<void()>> waiting;
 
     void after_milliseconds(unsigned, std::function<void()> then) override {
-        if (held)
-            waiting.push_back(std::move(then));
-        else
-            then();
+        held ? waiting.push_back(std::move(then)) : then();
     }
     // Ends the waits asked for so far; those their steps ask for go on waiting.
     void elapse() {

@@ -19,11 +19,7 @@ struct FakeWindow {
     std::uint32_t process_id = 0;
 };
 
-struct ShowRequest {
-    WindowHandle window = 0;
-    int command = 0;
-    bool operator==(const ShowRequest&) const = default;
-};
+using ShowRequest = std::pair<WindowHandle, int>; // a window and the command asked for it
 
 // Top-level windows held in memory, recording every request the engine makes.
 class FakeWindowSystem final : public engine::window_system {

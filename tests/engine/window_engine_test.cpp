@@ -92,9 +92,8 @@ TEST_F(EngineTest, ShowingGroupsKeysAndTimersRestoreTheFormerStateOfOnlyWhatThis
 
     // Each toggle key keeps its own state, which the other keys and the group's actions set.
     // Each press, and whether the group is shown after it.
-    const auto other = key(HotKey::TOGGLE_VISIBILITY);
-    const auto hide_only = key(HotKey::HIDE_ONLY);
-    const auto show_only = key(HotKey::SHOW_ONLY);
+    const auto other = key(HotKey::TOGGLE_VISIBILITY), hide_only = key(HotKey::HIDE_ONLY),
+               show_only = key(HotKey::SHOW_ONLY);
     const std::pair<std::uint32_t, bool> presses[] = {
         {toggle, false},    {other, false},    {toggle, true},  {hide_only, false}, {toggle, true},
         {hide_only, false}, {show_only, true}, {toggle, false}, {toggle, true},     {other, false}};
@@ -156,24 +155,21 @@ TEST_F(EngineTest, QueriesAndEventsLeaveIgnoredWindowsAndThoseAnotherProgramHid)
     EXPECT_EQ(found, (std::vector<int>{2, 3, 4}));
 
     hide(start, 7); // hidden by a timer before the ignore rule was added
-    // Shown by its own program once a pass saw it hidden, a window is no longer this
-    // program's; a hung program's window not yet seen hidden still is.
-    system.window(mail).visible = true;
-    settle();
-    system.window(mail).visible = false;
+    // Shown by its own program before a pass saw it hidden, as a hung program's window may
+    // be, a window is still this program's.
     engine.show_window(index_of(editor));
     hide(editor);
     system.window(editor).visible = true;
     settle();
     system.window(editor).visible = false;
     press(EVENT_SHOW_ALL_WINDOWS);
-    EXPECT_TRUE(is_shown(editor) && is_shown(notepad) && !is_shown(elsewhere) && !is_shown(start) &&
-                !is_shown(mail));
+    EXPECT_TRUE(is_shown(editor) && is_shown(notepad) && is_shown(mail) && !is_shown(elsewhere) &&
+                !is_shown(start));
     press(EVENT_TOGGLE_ALL_WINDOWS);
     EXPECT_FALSE(is_shown(editor));
     press(EVENT_TOGGLE_ALL_WINDOWS);
     EXPECT_TRUE(is_shown(editor) && is_shown(notepad) && host.main_window_hides == 3);
-    EXPECT_FALSE(is_shown(mail) || is_shown(start) || is_shown(elsewhere));
+    EXPECT_FALSE(is_shown(start) || is_shown(elsewhere));
 
     // A key acts once earlier requests settled, from the message loop, and looks again once
     // its own did, drawing the page once.

@@ -25,11 +25,9 @@ std::unique_ptr<HWND__, decltype(&DestroyWindow)> own_window(const wchar_t* titl
 }
 
 template <typename Condition> void pump_messages_until(Condition done) {
-    const auto deadline = GetTickCount64() + 10000;
-    while (!done() && GetTickCount64() < deadline) {
+    for (const auto deadline = GetTickCount64() + 10000; !done() && GetTickCount64() < deadline;) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);)
             DispatchMessageW(&message);
     }
 }

@@ -33,28 +33,28 @@ std::string settings_file(int x, int y, bool maximized, int width, int height, b
            " />\n</settings>\n";
 }
 
-// What a start-up logs, loading settings, ignore list, groups, hot keys and timers in this order.
-// An outcome is L"-" for a missing file, L"" for a clean load, or a line logged on the way.
-std::vector<std::wstring> start_up_lines(const std::wstring& folder,
-                                         const std::vector<std::wstring>& outcomes) {
-    const wchar_t* files[][3] = {
-        {L"settings.xml", L"Settings loaded successfully.", L"Settings loaded successfully."},
-        {L"ignore_list.xml", L"Ignore list loaded successfully.", L"Unable to load ignore list."},
-        {L"groups.xml", L"Group list loaded successfully.", L"Unable to load group list."},
-        {L"hotkeys.xml", L"Hot key list loaded successfully.", L"Unable to load hot key list."},
-        {L"timers.xml", L"Timer list loaded successfully.", L"Unable to load timer list."}};
-    std::vector<std::wstring> lines;
-    for (std::size_t i = 0; i < outcomes.size(); ++i) {
-        const std::wstring path = join_path(folder, files[i][0]);
-        if (outcomes[i] == L"-")
-            lines.insert(lines.end(), {L"Unable to load file: " + path + L".",
-                                       L"Unable to load configuration: " + path, files[i][2]});
-        else if (!outcomes[i].empty())
-            lines.push_back(outcomes[i]);
-        if (outcomes[i] != L"-")
-            lines.push_back(files[i][1]);
-    }
-    return lines;
+// What a start-up that reads every file logs, in the order of loading.
+const std::vector<std::wstring> LOADED{
+    L"Settings loaded successfully.", L"Ignore list loaded successfully.",
+    L"Group list loaded successfully.", L"Hot key list loaded successfully.",
+    L"Timer list loaded successfully."};
+
+// Ignore phrases, groups by id, the groups of hot keys and timers (a "+" for an active timer).
+std::wstring bound(const DataModel& model) {
+    std::wstring text = L"ignore";
+    for (const Pattern& pattern : model.ignore_patterns())
+        text += L" " + pattern.phrase;
+    text += L"; groups";
+    for (int i = 0; i < model.group_count(); ++i)
+        text += L" " + std::to_wstring(model.group(i).id()) + L"=" + model.group(i).name();
+    text += L"; keys";
+    for (int i = 0; i < model.hot_key_count(); ++i)
+        text += L" g" + std::to_wstring(model.hot_key(i).group_id);
+    text += L"; timers";
+    for (int i = 0; i < model.timer_count(); ++i)
+        text += L" g" + std::to_wstring(model.timer(i).group_id) +
+                (model.timer(i).enabled ? L"+" : L"");
+    return text;
 }
 
 TEST(DataFolderRuns, FirstRunStartsFromDefaultsAndEachLaterRunLoadsWhatThePreviousSaved) {
@@ -70,19 +70,14 @@ TEST(DataFolderRuns, FirstRunStartsFromDefaultsAndEachLaterRunLoadsWhatThePrevio
     DataFolder first = run();
     EXPECT_TRUE(first.load(model));
     EXPECT_EQ(folder.read("settings.xml"), settings_file(500, 200, false, 480, 560, true));
-    std::wstring defaults;
-    for (int i = 0; i < model.group_count(); ++i)
-        defaults += std::to_wstring(model.group(i).id()) + L" " + model.group(i).name() + L", ";
-    EXPECT_EQ(defaults,
-              L"0 Web Browsers, 1 Graphics Programs, 2 Media Players, 3 Explorer Windows, ");
+    EXPECT_EQ(bound(model), L"ignore Start Program Manager; groups 0=Web Browsers 1=Graphics "
+                            L"Programs 2=Media Players 3=Explorer Windows; keys; timers");
 
     // The user's lists are written byte for byte, the text deciding each file's encoding.
-    const std::wstring emoji = sizeof(wchar_t) == 2 ? std::wstring{wchar_t(0xD83D), wchar_t(0xDE00)}
-                                                    : std::wstring{wchar_t(0x1F600)};
     model.remove_ignore_pattern(1);
     model.add_ignore_pattern({1, 1, L"<Caf\u00e9 & \"pad\"> it's \u00ff", true});
     Group group(3);
-    group.set_name(L"\u4e2d\u6587 & <friends> " + emoji);
+    group.set_name(L"\u4e2d\u6587 & <friends>");
     group.add_pattern({Pattern::CONTAINS, Pattern::IMAGE_NAME, L"\u00e9t\u00e9", true});
     model.clear_groups();
     model.add_group(group);
@@ -102,7 +97,7 @@ TEST(DataFolderRuns, FirstRunStartsFromDefaultsAndEachLaterRunLoadsWhatThePrevio
             "<rule applies_to=\"0\" case_sensitive=\"false\" compare=\"4\" phrase=\"Start\" />",
             "<rule applies_to=\"1\" case_sensitive=\"true\" compare=\"1\" phrase='&lt;Caf\xE9 &amp; &quot;pad&quot;&gt; it&apos;s \xFF' />"})},
         {"groups.xml", list_file("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\" ?>\n", "groups", {
-            "<rule id=\"3\" name=\"\xE4\xB8\xAD\xE6\x96\x87 &amp; &lt;friends&gt; \xF0\x9F\x98\x80\">",
+            "<rule id=\"3\" name=\"\xE4\xB8\xAD\xE6\x96\x87 &amp; &lt;friends&gt;\">",
             "    <pattern applies_to=\"1\" case_sensitive=\"true\" compare=\"2\" phrase=\"\xC3\xA9t\xC3\xA9\" />", "</rule>"})},
         {"settings.xml", settings_file(500, 200, true, 480, 560, true)}};
     // clang-format on
@@ -112,19 +107,15 @@ TEST(DataFolderRuns, FirstRunStartsFromDefaultsAndEachLaterRunLoadsWhatThePrevio
     EXPECT_NE(folder.read("timers.xml").find("enabled=\"false\""), std::string::npos);
 
     // Second run: everything loads as it was, and saved again each file comes out the same.
+    const std::string keys_and_timers = folder.read("hotkeys.xml") + folder.read("timers.xml");
     DataModel second;
     LogTail second_log;
     run().load(second);
-    EXPECT_EQ(second_log.lines(), start_up_lines(root, {L"", L"", L"", L"", L""}));
-    const auto same = [](auto loaded, const auto& kept) {
-        return loaded.id = kept.id, loaded == kept;
-    };
-    EXPECT_TRUE(same(second.event_hot_key(EVENT_HIDE_ALL_WINDOWS),
-                     model.event_hot_key(EVENT_HIDE_ALL_WINDOWS)) &&
-                same(second.hot_key(0), model.hot_key(0)) && same(second.timer(0), model.timer(0)));
+    EXPECT_EQ(second_log.lines(), LOADED);
     run().save(second);
     for (const auto& [name, bytes] : saved)
         EXPECT_EQ(folder.read(name), bytes) << name;
+    EXPECT_EQ(folder.read("hotkeys.xml") + folder.read("timers.xml"), keys_and_timers);
 
     // Third run: a missing groups file is no damaged one: the defaults take the first ids and
     // keep the hot key of group 3. A settings file with gaps keeps what it has, options too.
@@ -136,7 +127,7 @@ TEST(DataFolderRuns, FirstRunStartsFromDefaultsAndEachLaterRunLoadsWhatThePrevio
     DataModel loaded;
     LogTail third_log;
     EXPECT_TRUE(third.load(loaded));
-    EXPECT_EQ(third_log.lines(), start_up_lines(root, {L"", L"", L"-", L"", L""}));
+    EXPECT_EQ(third_log.lines().at(4), L"Unable to load group list.");
     EXPECT_EQ(std::pair(loaded.hot_key_count(), loaded.hot_key(0).group_id), std::pair(1, 3));
     third.save(loaded);
     EXPECT_EQ(folder.read("settings.xml"), settings_file(3000, -20, false, 1000, 800, false));
@@ -169,24 +160,6 @@ TEST(DataFolderRuns, FirstRunStartsFromDefaultsAndEachLaterRunLoadsWhatThePrevio
     EXPECT_EQ(std::count(lines.begin(), lines.end(),
                          L"Unable to save configuration: " + join_path(root, L"settings.xml.")),
               2);
-}
-
-// Ignore phrases, groups by id, the groups of hot keys and timers (a "+" for an active timer).
-std::wstring bound(const DataModel& model) {
-    std::wstring text = L"ignore";
-    for (const Pattern& pattern : model.ignore_patterns())
-        text += L" " + pattern.phrase;
-    text += L"; groups";
-    for (int i = 0; i < model.group_count(); ++i)
-        text += L" " + std::to_wstring(model.group(i).id()) + L"=" + model.group(i).name();
-    text += L"; keys";
-    for (int i = 0; i < model.hot_key_count(); ++i)
-        text += L" g" + std::to_wstring(model.hot_key(i).group_id);
-    text += L"; timers";
-    for (int i = 0; i < model.timer_count(); ++i)
-        text += L" g" + std::to_wstring(model.timer(i).group_id) +
-                (model.timer(i).enabled ? L"+" : L"");
-    return text;
 }
 
 std::string rules(const std::string& list, const std::string& rule, int last_group) {

@@ -103,8 +103,7 @@ TEST(ListLoaders, EachLoaderTakesGoodRulesAndSkipsFaultyOnesWithALineButNeedsIts
          true, {L"Unable to load ignore pattern, missing or invalid data."},
          L"ignore (4,0)Start\nignore (2,1,cs)x.exe\nignore (9,7,cs)odd\n"},
         {into_model<read_ignore_list>, "<settings><ignore_list/></settings>", true, {}, L""},
-        {into_model<read_ignore_list>, "<settings><groups/></settings>", false,
-         {L"Unable to load ignore patterns, invalid data file."}, L""},
+        {into_model<read_ignore_list>, "<settings><groups/></settings>", false, {L"Unable to load ignore patterns, invalid data file."}, L""},
         {into_model<read_groups>, "<settings><groups><rule id='4' name='Web'>" + pattern +
          "<pattern phrase='X.EXE' compare='4' applies_to='1' case_sensitive='1'/></rule>"
          "<rule id='abc' name='no digits'>" + pattern + "</rule><rule id='4' name='four'>" + pattern +
@@ -115,8 +114,7 @@ TEST(ListLoaders, EachLoaderTakesGoodRulesAndSkipsFaultyOnesWithALineButNeedsIts
          true, {L"Unable to load group, duplicate group id.", BAD_GROUP, BAD_GROUP, BAD_GROUP, BAD_GROUP,
                 BAD_GROUP, BAD_GROUP},
          L"4 Web (2,0)p (4,1,cs)X.EXE\n0 no digits (2,0)p\n2 one bad (2,0)p\n"},
-        {into_model<read_groups>, "<settings><group/></settings>", false,
-         {L"Unable to load groups, invalid data file."}, L""},
+        {into_model<read_groups>, "<settings><group/></settings>", false, {L"Unable to load groups, invalid data file."}, L""},
         // Slot rules go where their index says, the last one winning; ids in the file are not used.
         {into_model<read_hot_keys>, "<settings><hotkeys>"
          "<rule event_index='-1' key_code='65' group_id='5' id='4' " + key + "mod_win='FALSE'/>"

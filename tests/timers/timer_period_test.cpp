@@ -29,11 +29,10 @@ TEST(InPeriod, ClocksRunAcrossMidnightAndAStopwatchEndsAtItsStartingSecondOfItsL
         {clock_timer(0, 0, INT_MAX, INT_MAX), {120000}, {}},
         {VisibilityTimer{.start_h = 9, .start_s = 30, .duration_m = 45}, {94459}, {94500}},
         {stopwatch(0, 10, 5, 40), {540, 1539}, {1540, 1610, 20000}}};
-    for (const auto& [timer, inside, outside] : cases) {
+    for (const auto& [timer, inside, outside] : cases)
         for (const bool in : {true, false})
             for (const int time : in ? inside : outside)
                 EXPECT_EQ(in_period(timer, time / 10000, time / 100 % 100, time % 100), in) << time;
-    }
 }
 
 TEST(TimerTexts, ReadInWordsOnATwelveHourClockAndSurviveExtremeValues) {
