@@ -44,10 +44,9 @@ TEST_F(EngineTest, APassListsTitledWindowsInZOrderWithStateAndImageButNotTheMain
 
     // A known window's process is opened again only when its handle changed hands.
     const int reads = system.image_reads;
-    const auto reused = expected[3].hwnd;
     settle();
     EXPECT_EQ(system.image_reads, reads);
-    system.window(reused).process_id = process;
+    system.window(expected[3].hwnd).process_id = process;
     settle();
     EXPECT_EQ(system.image_reads, reads + 1);
 }

@@ -29,7 +29,7 @@ ConfigFile large_file(const std::wstring& phrase) {
 TEST(InterruptedSave, AWriteThatFailsPartWayLeavesThePreviousFileCompleteAndSaysSo) {
     constexpr rlim_t FILE_SIZE_LIMIT = 4096;
     TemporaryDataFolder folder;
-    const std::wstring path = folder.file("ignore_list.xml");
+    const std::wstring path = folder.file(L"ignore_list.xml");
     ASSERT_TRUE(large_file(L"old ").save(path));
     const std::string previous = folder.read("ignore_list.xml");
     ASSERT_GT(previous.size(), FILE_SIZE_LIMIT);

@@ -61,7 +61,7 @@ TEST(ConfigFile, ReadsEachFileInItsEncodingWritesWhatItsTextNeedsAndRefusesHosti
         {"<?xml encoding='UTF-8'?><s><rule phrase='a\xED\xA0\x80z'/></s>", L"a\xD800z", utf8 + " phrase=\"a\xED\xA0\x80z\"" + end}};
     // clang-format on
     TemporaryDataFolder folder;
-    const std::wstring path = folder.file("list.xml");
+    const std::wstring path = folder.file(L"list.xml");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stored.substr(0, 100));
         folder.write("list.xml", c.stored);

@@ -9,9 +9,6 @@
 // A temporary folder whose files a test writes and reads byte for byte, named in ASCII.
 class TemporaryDataFolder : public TemporaryFolder {
 public:
-    std::wstring file(const std::string& name) const {
-        return TemporaryFolder::file({name.begin(), name.end()});
-    }
     void write(const std::string& name, const std::string& bytes) const {
         std::ofstream(path() / name, std::ios::binary) << bytes;
     }
