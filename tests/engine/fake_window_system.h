@@ -63,9 +63,7 @@ public:
     bool window_exists(WindowHandle window) override { return windows_.contains(window); }
     std::wstring title(WindowHandle window) override { return find(window).title; }
     bool is_visible(WindowHandle window) override { return find(window).visible; }
-    std::optional<int> placement_show_state(WindowHandle window) override {
-        return find(window).show_state;
-    }
+    std::optional<int> placement_show_state(WindowHandle w) override { return find(w).show_state; }
     State state(WindowHandle window) override {
         return {is_visible(window), find(window).show_state};
     }

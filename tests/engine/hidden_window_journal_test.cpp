@@ -6,8 +6,7 @@
 
 #include <gmock/gmock.h>
 
-using ::testing::Contains;
-using ::testing::StartsWith;
+using ::testing::Contains, ::testing::StartsWith;
 
 // One run's engine keeps the journal; a second engine over the same windows plays the next
 // run of the program after the first was ended by force.
