@@ -48,10 +48,8 @@ void Application::save_for_session_end() {
 bool Application::shutdown(bool silent) {
     if (!main_window.confirm_exit(silent))
         return false;
-    if (files) {
-        files->save(model);
-        write_log(diagnostic_messages(), files->log_path());
-    }
+    // The exit keeps what a session end keeps, in the same order.
+    save_for_session_end();
     main_window.destroy();
     initialised = false;
     end_process(0);
