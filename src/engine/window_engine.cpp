@@ -129,7 +129,12 @@ std::optional<WindowRecord> WindowEngine::describe_window(WindowHandle window,
     if (record.title.empty()) {
         return std::nullopt;
     }
-    const auto process_id = windows_.process_id(window);
+    // A window never changes process, and a handle names a new window only after its slot
+    // was reused tens of thousands of times, so the process of a window the last pass saw,
+    // a second ago at most, is not asked for again.
+    const auto known = known_images_.find(window);
+    const bool is_known = known != known_images_.end();
+    const auto process_id = is_known ? known->second.process_id : windows_.process_id(window);
     if (process_id == own_process && owned_by_main_window(window)) {
         return std::nullopt;
     }
@@ -142,12 +147,8 @@ std::optional<WindowRecord> WindowEngine::describe_window(WindowHandle window,
     // than with a show state that could leave it hidden.
     record.show_cmd =
         record.visible ? state.show_state.value_or(show_command::SHOW) : show_command::SHOW;
-    const auto known = known_images_.find(window);
-    if (known != known_images_.end() && known->second.process_id == process_id) {
-        record.image_name = known->second.image_name;
-    } else {
-        record.image_name = image_name_of(process_id, image_names);
-    }
+    record.image_name =
+        is_known ? known->second.image_name : image_name_of(process_id, image_names);
     seen[window] = {process_id, record.image_name};
     record.hwnd = window;
     return record;
@@ -341,6 +342,7 @@ void WindowEngine::show_held_windows() {
 
 void WindowEngine::look_at_held_windows() {
     const Action action(*this);
+    known_images_.clear();
     auto& hidden = model_.windows.hidden_register;
     for (const auto window : hidden.hidden_windows()) {
         if (windows_.window_exists(window) &&

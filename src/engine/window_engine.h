@@ -46,8 +46,9 @@ public:
     // after passes it was not told about.
     void bring_page_up_to_date();
     void refresh_page_if_shown();
-    // Between passes, a look at only the windows this program holds hidden, so that one its
-    // own program showed (and may hide again itself) is let go while no pass runs.
+    // Instead of a pass, a look at only the windows this program holds hidden, so that one its
+    // own program showed (and may hide again itself) is let go while no pass runs. The next
+    // pass then reads every window afresh, however long the gap.
     void look_at_held_windows();
 
     // Add the indices of the visible (or hidden) records the pattern matches and the ignore
@@ -117,8 +118,8 @@ public:
 private:
     // Image names by process id, read once per process within one pass.
     using ImageNameCache = std::unordered_map<std::uint32_t, std::wstring>;
-    // The image name of a window seen by the last pass, good while its handle still belongs
-    // to the same process: a known window costs no opening of its process.
+    // The process and image name of a window seen by the last pass: a known window costs
+    // neither a question for its process nor an opening of it.
     struct KnownImage {
         std::uint32_t process_id = 0;
         std::wstring image_name;

@@ -28,8 +28,17 @@ WindowHandle to_window_handle(HWND window) {
 }
 
 std::vector<WindowHandle> Win32WindowSystem::top_level_windows() {
+    // EnumWindows under Wine asks the server whether each window still exists before handing
+    // it on, which doubles the cost of a pass; EnumDesktopWindows hands on the list as it is.
+    // Wine's list also holds the message-only windows, which are few and never top-level, so
+    // they are taken out. They are looked up after the list is made: one made in between is
+    // not in it anyway.
     std::vector<WindowHandle> windows;
-    EnumWindows(append_window, reinterpret_cast<LPARAM>(&windows));
+    EnumDesktopWindows(nullptr, append_window, reinterpret_cast<LPARAM>(&windows));
+    for (HWND message_only = nullptr;
+         (message_only = FindWindowExW(HWND_MESSAGE, message_only, nullptr, nullptr)) != nullptr;) {
+        std::erase(windows, to_window_handle(message_only));
+    }
     return windows;
 }
 

@@ -40,6 +40,11 @@ TEST(Win32WindowSystem, APassListsRealWindowsButNotTheMainWindowNorWhatItOwns) {
     const auto main_window = own_window(L"Hushcloak", nullptr);
     const auto message_box = own_window(L"Hot Key Error", main_window.get());
     const auto target = own_window(L"Engine Target Window", nullptr);
+    // Wine lists message-only windows among the desktop's; they are no one's to hide.
+    const std::unique_ptr<HWND__, decltype(&DestroyWindow)> message_only(
+        CreateWindowExW(0, L"STATIC", L"Message Only", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                        nullptr, nullptr),
+        &DestroyWindow);
     DataModel model;
     Win32WindowSystem system;
     FakeEngineHost host;
@@ -50,6 +55,7 @@ TEST(Win32WindowSystem, APassListsRealWindowsButNotTheMainWindowNorWhatItOwns) {
     EXPECT_GE(model.windows.find_index(to_window_handle(target.get())), 0);
     EXPECT_EQ(model.windows.find_index(to_window_handle(main_window.get())), -1);
     EXPECT_EQ(model.windows.find_index(to_window_handle(message_box.get())), -1);
+    EXPECT_EQ(model.windows.find_index(to_window_handle(message_only.get())), -1);
 }
 
 // The engine's settling waits hold up nothing: their steps run later from the message loop,
