@@ -83,12 +83,11 @@ bool MainWindow::create(engine::main_window_owner& owner, DataModel& model,
     tab_control_ = GetDlgItem(dialog_, IDC_MAIN_TABS);
     if (!pages_.create_pages(*this, tab_control_, model))
         return false;
-    layout();
     engine_->enumerate_windows();
 
     if (!owner.starts_in_tray())
         ShowWindow(dialog_, owner.settings().maximized() ? SW_SHOWMAXIMIZED : SW_SHOW);
-    // A maximised start changes the size while the pages are not yet told of sizes.
+    // Laid out once the size is final: a maximised start changes it while showing.
     layout();
     tray_ = std::make_unique<Tray>(dialog_, owner.program_icon(), owner.tray_area(), model,
                                    *engine_, *scheduler_, window_system_, *this);
@@ -283,7 +282,8 @@ void MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
         on_size(wparam);
         break;
     case WM_SHOWWINDOW:
-        if (wparam == TRUE)
+        // The first show comes straight after the start's own pass.
+        if (wparam == TRUE && initialised_)
             PostMessageW(dialog_, CATCH_UP_MESSAGE, 0, 0);
         break;
     case CATCH_UP_MESSAGE:

@@ -327,10 +327,12 @@ void WindowEngine::show_hidden_window(WindowHandle window) {
 
 std::vector<WindowHandle> WindowEngine::held_hidden_windows() const {
     auto held = model_.windows.hidden_register.hidden_windows();
-    std::erase_if(held, [this](WindowHandle window) {
-        return !windows_.window_exists(window) || windows_.is_visible(window);
-    });
+    std::erase_if(held, [this](WindowHandle window) { return !still_held(window); });
     return held;
+}
+
+bool WindowEngine::still_held(WindowHandle window) const {
+    return windows_.window_exists(window) && !windows_.is_visible(window);
 }
 
 void WindowEngine::show_held_windows() {
@@ -362,9 +364,10 @@ void WindowEngine::follow_changed_pass() {
     if (journal_ == nullptr) {
         return;
     }
+    // The pass has just read the windows with a record; only the others are asked about.
     std::set<WindowHandle> untitled;
-    for (const auto window : held_hidden_windows()) {
-        if (model_.windows.find_index(window) < 0) {
+    for (const auto window : hidden.hidden_windows()) {
+        if (model_.windows.find_index(window) < 0 && still_held(window)) {
             untitled.insert(window);
         }
     }

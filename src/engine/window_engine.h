@@ -132,6 +132,8 @@ private:
                                                 ImageNameCache& image_names, KnownImages& seen);
     const std::wstring& image_name_of(std::uint32_t process_id, ImageNameCache& image_names) const;
     bool owned_by_main_window(WindowHandle window) const;
+    // The window is still there and not visible.
+    bool still_held(WindowHandle window) const;
     bool still_hidden_as_recorded(const HiddenWindowEntry& entry);
     void journal_hidden_window(const WindowRecord& record, int owner);
     // After a pass that changed the records: releases the windows their programs showed and
